@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "fileentrywalk.h"
+
+#include "naturalorder.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace notepack {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kSeparator = '/';
+
+// An absolute path without "." or ".." parts and without a trailing
+// separator, so that names and folder paths come out clean.
+fs::path cleanAbsolute(const fs::path &entry)
+{
+    std::error_code error;
+    fs::path path = fs::absolute(entry, error).lexically_normal();
+    if (!path.has_filename() && path.has_relative_path())
+        path = path.parent_path();
+    return path;
+}
+
+struct FolderEntry {
+    std::string name;
+    fs::directory_entry entry;
+};
+
+std::vector<FolderEntry> entriesInNameOrder(const fs::path &folder)
+{
+    std::vector<FolderEntry> entries;
+    std::error_code error;
+    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+    // An entry that cannot be listed ends the listing; what was read is kept.
+    for (; !error && it != fs::directory_iterator(); it.increment(error))
+        entries.push_back({it->path().filename().string(), *it});
+    std::ranges::sort(entries, naturalLess, &FolderEntry::name);
+    return entries;
+}
+
+} // namespace
+
+FileEntryWalk::FileEntryWalk(RowSink sink, EntryHook onEntry, std::stop_token stop)
+    : m_sink(std::move(sink))
+    , m_onEntry(std::move(onEntry))
+    , m_stop(std::move(stop))
+{
+}
+
+void FileEntryWalk::addEntry(const fs::path &entry)
+{
+    const fs::path path = cleanAbsolute(entry);
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::exists(status))
+        return;
+    if (fs::is_directory(status)) {
+        walkFolder(path);
+        return;
+    }
+    m_sink({.name = path.filename().string(), .column1 = {}, .column2 = path.string()});
+}
+
+void FileEntryWalk::walkFolder(const fs::path &folder)
+{
+    std::error_code error;
+    fs::path resolved = fs::canonical(folder, error);
+    if (error || std::ranges::find(m_foldersBeingWalked, resolved) != m_foldersBeingWalked.end())
+        return;
+    m_foldersBeingWalked.push_back(std::move(resolved));
+
+    std::string folderPath = folder.string();
+    if (folderPath.empty() || folderPath.back() != kSeparator)
+        folderPath.push_back(kSeparator);
+
+    for (FolderEntry &listed : entriesInNameOrder(folder)) {
+        if (m_onEntry)
+            m_onEntry();
+        if (m_stop.stop_requested())
+            break;
+        // Both tests follow links; a broken link is neither and is skipped.
+        if (listed.entry.is_directory(error)) {
+            walkFolder(listed.entry.path());
+            continue;
+        }
+        if (listed.name.starts_with('.') || !listed.entry.is_regular_file(error))
+            continue;
+        m_sink({.name = listed.name, .column1 = std::move(listed.name), .column2 = folderPath});
+    }
+    m_foldersBeingWalked.pop_back();
+}
+
+std::vector<FileRow> rowsForEntry(const fs::path &entry)
+{
+    std::vector<FileRow> rows;
+    FileEntryWalk([&rows](FileRow &&row) { rows.push_back(std::move(row)); }).addEntry(entry);
+    return rows;
+}
+
+} // namespace notepack

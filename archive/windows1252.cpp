@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "windows1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace notepack {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr char kReplacement = '?';
+
+// Unicode code points of the bytes 80 to 9F. The five bytes that Windows-1252
+// leaves undefined stand for the C1 controls of the same number, as in the
+// WHATWG encoding index.
+constexpr std::array<char32_t, 32> kHighControlsRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+std::optional<char> windows1252Byte(char32_t codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<char>(codePoint);
+    for (std::size_t i = 0; i < kHighControlsRange.size(); ++i) {
+        if (kHighControlsRange[i] == codePoint)
+            return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+// Decodes one UTF-8 sequence at text[pos], advancing pos; nothing when the
+// bytes there are not well-formed (overlong forms and surrogates included).
+std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t &pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    std::size_t length;
+    char32_t codePoint;
+    char32_t smallest;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, codePoint = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, codePoint = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, codePoint = lead & 0x07, smallest = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() - pos < length)
+        return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < smallest || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return std::nullopt;
+    pos += length;
+    return codePoint;
+}
+
+// Converts valid UTF-8, appending to out; false (out partly appended) at the
+// first malformed sequence. lacking counts the characters that became "?".
+bool appendConverted(std::string &out, std::string_view utf8, std::size_t &lacking)
+{
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        // ASCII needs no decoding; taking runs of it at once keeps plain text fast.
+        std::size_t run = pos;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
+            ++run;
+        out.append(utf8.substr(pos, run - pos));
+        pos = run;
+        if (pos == utf8.size())
+            break;
+        const std::optional<char32_t> codePoint = decodeUtf8(utf8, pos);
+        if (!codePoint)
+            return false;
+        if (const std::optional<char> byte = windows1252Byte(*codePoint)) {
+            out.push_back(*byte);
+        } else {
+            out.push_back(kReplacement);
+            ++lacking;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void appendFileTextAsWindows1252(std::string &out, std::string_view fileText)
+{
+    if (fileText.starts_with(kByteOrderMark))
+        fileText.remove_prefix(kByteOrderMark.size());
+
+    const std::size_t start = out.size();
+    std::size_t lacking = 0;
+    if (!appendConverted(out, fileText, lacking)) {
+        out.resize(start);
+        out.append(fileText);
+    }
+}
+
+std::optional<std::string> toWindows1252Exactly(std::string_view utf8)
+{
+    std::string converted;
+    std::size_t lacking = 0;
+    if (!appendConverted(converted, utf8, lacking) || lacking != 0)
+        return std::nullopt;
+    return converted;
+}
+
+} // namespace notepack

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// notepack-cli: the packer of the Notepack window, from the command line.
+#include "commandline.h"
+#include "packer.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("notepack-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOTEPACK_VERSION));
+
+    CommandLine commandLine;
+    const std::optional<PackerOptions> options = commandLine.parse(QCoreApplication::arguments());
+    if (!options)
+        return 2;
+    return Packer(*options).run();
+}

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "packer.h"
+
+#include "progressline.h"
+
+#include "archiveformat.h"
+#include "conversionrun.h"
+#include "fileentrywalk.h"
+#include "numberformat.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const char *const kProgram = "notepack-cli";
+
+void printError(const std::string &text)
+{
+    std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str());
+}
+
+} // namespace
+
+Packer::Packer(PackerOptions options)
+    : m_options(std::move(options))
+{
+}
+
+bool Packer::collectPaths(std::vector<std::string> &paths) const
+{
+    std::vector<std::filesystem::path> entries;
+    for (const QString &input : m_options.inputs) {
+        const std::filesystem::path entry(QFile::encodeName(input).toStdString());
+        std::error_code error;
+        if (!std::filesystem::exists(entry, error)) {
+            if (!error)
+                error = std::make_error_code(std::errc::no_such_file_or_directory);
+            printError(entry.string() + ": " + error.message());
+            return false;
+        }
+        entries.push_back(entry);
+    }
+    notepack::FileEntryWalk walk([&paths](notepack::FileRow &&row) { paths.push_back(row.path()); });
+    for (const std::filesystem::path &entry : entries)
+        walk.addEntry(entry);
+    return true;
+}
+
+void Packer::warn(ProgressLine &progress, const std::string &text) const
+{
+    if (!m_options.quiet)
+        progress.printLine(std::string(kProgram) + ": warning: " + text);
+}
+
+Packer::ExitCode Packer::run()
+{
+    std::vector<std::string> paths;
+    if (!collectPaths(paths))
+        return Failure;
+
+    ProgressLine progress(stderr, !m_options.quiet);
+    const int total = static_cast<int>(paths.size());
+    const auto report = [&](const notepack::MemoProgress &memo) {
+        const std::string path(memo.path);
+        if (memo.status == notepack::MemoText::Status::Unreadable)
+            warn(progress, path + ": cannot be read; packed as an empty memo");
+        else if (memo.textLength > notepack::kMemoPadEditLimit)
+            warn(progress, path + ": memo is " + notepack::groupedDigits(memo.textLength) +
+                               " bytes; the handheld's Memo Pad edits memos only up to " +
+                               notepack::groupedDigits(notepack::kMemoPadEditLimit));
+        progress.show(memo.memoNumber, total, memo.currentFileName);
+    };
+
+    const std::filesystem::path destination(QFile::encodeName(m_options.archive).toStdString());
+    const notepack::ConversionResult result =
+        notepack::ConvertFiles(paths, m_options.category, destination, report);
+    progress.clear();
+    if (!result.succeeded()) {
+        printError(result.message());
+        return Failure;
+    }
+    return Success;
+}
