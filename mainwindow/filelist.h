@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fileentrywalk.h"
+
+#include <QList>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <vector>
+
+// The list of files to convert: one row a file, three strings a row. Column 0
+// shows the name; columns 1 and 2 are hidden, and column 2 followed by
+// column 1 is the file's absolute path. Rows can be dragged into another
+// order (RowReorder); files dropped from outside are handed on as
+// filesDropped.
+class FileList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget *parent = nullptr);
+
+    int rowCount() const { return topLevelItemCount(); }
+    QString cell(int row, int column) const;
+    // Column 2 followed by column 1.
+    QString path(int row) const;
+    void appendRows(const std::vector<notepack::FileRow> &rows);
+    void setHeading(const QString &text);
+    QString heading() const;
+    // The lowest selected row, or -1.
+    int selectionIndex() const;
+
+    static const QColor &stripeColor();
+
+Q_SIGNALS:
+    void filesDropped(const QList<QUrl> &urls);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    static bool isFileDrop(const QDropEvent *event);
+};

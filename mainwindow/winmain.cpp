@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: MIT
+#include "winmain.h"
+
+#include "anchorlayout.h"
+#include "dialogs.h"
+#include "eventloopyield.h"
+#include "filelist.h"
+#include "filetypes.h"
+#include "menubar1.h"
+
+#include "fileentrywalk.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
+
+QPointer<WinMain> WinMain::s_instance;
+
+namespace {
+
+constexpr QSize kContentSize(280, 240);
+constexpr int kLargestSide = 32000;
+const Qt::Edges kAllEdges = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+
+QFont smallSystemFont()
+{
+    return QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
+}
+
+} // namespace
+
+WinMain &WinMain::instance()
+{
+    if (!s_instance) {
+        s_instance = new WinMain;
+        s_instance->Event_Open();
+        s_instance->show();
+    }
+    return *s_instance;
+}
+
+WinMain *WinMain::existing()
+{
+    return s_instance.data();
+}
+
+void WinMain::release()
+{
+    delete s_instance.data();
+}
+
+WinMain::WinMain()
+{
+    Layout();
+    AddMenuHandlers();
+}
+
+WinMain::~WinMain()
+{
+    m_stopWork.request_stop();
+    // The menu bar is shared and outlives the window.
+    if (QWidget *bar = menuWidget())
+        bar->setParent(nullptr);
+}
+
+void WinMain::Layout()
+{
+    setWindowTitle(QStringLiteral("Notepack"));
+    setMenuBar(&MenuBar1::instance());
+
+    auto *content = new QWidget(this);
+    content->setMaximumSize(kLargestSide, kLargestSide);
+    auto *layout = new AnchorLayout(content, kContentSize);
+
+    ListBox1 = new FileList(content);
+    layout->addWidget(ListBox1, QRect(-1, -1, 282, 168), kAllEdges);
+    ListBox1_Open();
+    connect(ListBox1, &FileList::itemSelectionChanged, this, &WinMain::ListBox1_Change);
+    connect(ListBox1, &FileList::filesDropped, this, &WinMain::dropObject);
+
+    cmdSend = new QPushButton(QStringLiteral("Convert"), content);
+    cmdSend->setObjectName(QStringLiteral("cmdSend"));
+    cmdSend->setFont(QApplication::font());
+    cmdSend->setDefault(true);
+    layout->addWidget(cmdSend, QRect(191, 197, 69, 20), Qt::RightEdge | Qt::BottomEdge);
+    // A main window has no default button of its own; Return presses it here.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, cmdSend, &QPushButton::animateClick);
+
+    LabStatus = new QLabel(QStringLiteral("status"), content);
+    LabStatus->setObjectName(QStringLiteral("LabStatus"));
+    QFont statusFont = smallSystemFont();
+    statusFont.setItalic(true);
+    LabStatus->setFont(statusFont);
+    LabStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    LabStatus->setStyleSheet(QStringLiteral("color: black"));
+    layout->addWidget(LabStatus, QRect(20, 179, 159, 20), Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+
+    ProgressBar1 = new QProgressBar(content);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    layout->addWidget(ProgressBar1, QRect(20, 199, 159, 18), Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+
+    setCentralWidget(content);
+    resize(sizeHint());
+}
+
+void WinMain::ListBox1_Open()
+{
+    ListBox1->setAcceptDrops(true);
+}
+
+void WinMain::Event_Open()
+{
+    LabStatus->setText(QStringLiteral("idle"));
+    m_dropTypes = FileTypes::dropTypes();
+    setAcceptDrops(true);
+}
+
+void WinMain::AddMenuHandlers()
+{
+    m_handlers.add(QStringLiteral("FileNewAttachment"), [this] { return _FileNewAttachment_Action(); });
+    m_handlers.add(QStringLiteral("filecloseWindow"), [this] { return _filecloseWindow_Action(); });
+}
+
+void WinMain::enableMenuItems(MenuBar1 &menuBar)
+{
+    for (const char *name : {"FileNewAttachment", "EditSelectAll", "FileCloseWindow"}) {
+        if (MenuItem *item = menuBar.item(QLatin1String(name)))
+            item->setEnabled(true);
+    }
+}
+
+bool WinMain::_FileNewAttachment_Action()
+{
+    NewAttachment();
+    return false;
+}
+
+bool WinMain::_filecloseWindow_Action()
+{
+    close();
+    return false;
+}
+
+void WinMain::closeEvent(QCloseEvent *event)
+{
+    m_stopWork.request_stop();
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void WinMain::busy()
+{
+    ListBox1->setEnabled(false);
+    cmdSend->setText(QStringLiteral("Cancel"));
+    cancelled = false;
+    ProgressBar1->setMaximum(0);
+    repaint();
+}
+
+void WinMain::done()
+{
+    ListBox1->setEnabled(true);
+    updatefilecount();
+    cancelled = true;
+    LabStatus->setText(QStringLiteral("done"));
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximum(1);
+    cmdSend->setText(QStringLiteral("Convert"));
+}
+
+void WinMain::updatefilecount()
+{
+    const int rows = ListBox1->rowCount();
+    ListBox1->setHeading(rows == 1 ? QStringLiteral("1 File") : QStringLiteral("%1 Files").arg(rows));
+}
+
+void WinMain::ListBox1_Change()
+{
+    updatefilecount();
+}
+
+void WinMain::ReadFolderItem(const QString &path)
+{
+    m_itemsToWalk.append(path);
+    if (!m_walking)
+        walkQueuedItems();
+}
+
+void WinMain::walkQueuedItems()
+{
+    QScopedValueRollback walking(m_walking, true);
+    // Found rows are shown in batches at each yield, not one by one.
+    std::vector<notepack::FileRow> found;
+    const QPointer<FileList> list = ListBox1;
+    const auto showFound = [&found, list] {
+        if (list)
+            list->appendRows(found);
+        found.clear();
+    };
+    EventLoopYield yield(showFound);
+    notepack::FileEntryWalk walk([&found](notepack::FileRow &&row) { found.push_back(std::move(row)); },
+                                 [&yield] { yield.pass(); }, m_stopWork.get_token());
+    while (!m_itemsToWalk.isEmpty() && !m_stopWork.stop_requested())
+        walk.addEntry(QFile::encodeName(m_itemsToWalk.takeFirst()).toStdString());
+    showFound();
+}
+
+std::optional<QString> WinMain::ShowFolderDialog()
+{
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = QStringLiteral("Select File");
+    request.prompt = QStringLiteral("Select a File to attach");
+    request.actionButton = QStringLiteral("Select");
+    return Dialogs::current().chooseFile(this, request);
+}
+
+void WinMain::NewAttachment()
+{
+    const std::optional<QString> chosen = ShowFolderDialog();
+    if (!chosen)
+        return;
+    ReadFolderItem(*chosen);
+    updatefilecount();
+}
+
+bool WinMain::acceptsDrop(const QMimeData *data) const
+{
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile() && m_dropTypes.contains(FileTypes::typeOf(QFileInfo(url.toLocalFile()))))
+            return true;
+    }
+    return false;
+}
+
+void WinMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void WinMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void WinMain::dropEvent(QDropEvent *event)
+{
+    event->acceptProposedAction();
+    dropObject(event->mimeData()->urls());
+}
+
+void WinMain::dropObject(const QList<QUrl> &urls)
+{
+    for (const QUrl &url : urls) {
+        // The first item that is no file ends the drop's list.
+        if (!url.isLocalFile())
+            break;
+        ReadFolderItem(url.toLocalFile());
+    }
+    updatefilecount();
+}

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Notepack's window: the file list, the Convert button, a status line and a
+// progress bar. Files reach the list by drops, by File > Add File... and as
+// documents handed over by the system; each way ends in ReadFolderItem, which
+// walks folders with the archive core's walk. The menu bar (shell) sends
+// commands here through the handlers registered in AddMenuHandlers.
+
+#include "commandhandlers.h"
+#include "commandtarget.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <optional>
+#include <stop_token>
+
+class FileList;
+class QLabel;
+class QMimeData;
+class QProgressBar;
+class QPushButton;
+
+class WinMain : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    // The one main window: created, laid out, opened and shown on first use.
+    static WinMain &instance();
+    static WinMain *existing();
+    static void release();
+    ~WinMain() override;
+
+    void busy();
+    void done();
+    void updatefilecount();
+    // Appends the rows for a file, or for everything in a folder. An item
+    // that arrives while a walk is going on is walked after it.
+    void ReadFolderItem(const QString &path);
+    std::optional<QString> ShowFolderDialog();
+    void NewAttachment();
+
+    const CommandHandlers &commandHandlers() const override { return m_handlers; }
+    void enableMenuItems(MenuBar1 &menuBar) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    WinMain();
+
+    void Layout();
+    void Event_Open();
+    void AddMenuHandlers();
+    void ListBox1_Open();
+    bool _FileNewAttachment_Action();
+    bool _filecloseWindow_Action();
+    void ListBox1_Change();
+    void dropObject(const QList<QUrl> &urls);
+    bool acceptsDrop(const QMimeData *data) const;
+    void walkQueuedItems();
+
+    FileList *ListBox1 = nullptr;
+    QPushButton *cmdSend = nullptr;
+    QLabel *LabStatus = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+
+    // The run's properties.
+    int NoOfFiles = 0;
+    bool cancelled = false;
+    std::optional<QString> destination;
+    QString CurrentFileName;
+    QString category;
+
+    CommandHandlers m_handlers;
+    QStringList m_dropTypes;
+    QStringList m_itemsToWalk;
+    bool m_walking = false;
+    std::stop_source m_stopWork;
+
+    static QPointer<WinMain> s_instance;
+};

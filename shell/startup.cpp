@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "startup.h"
+
+#include "app.h"
+#include "filetypes.h"
+#include "menubar1.h"
+#include "winmain.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QFileOpenEvent>
+#include <QTimer>
+
+#include <memory>
+
+namespace startup {
+namespace {
+
+std::unique_ptr<App> application;
+
+QStringList documentsNamedIn(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Packs text files into a Memo Pad archive."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files and folders to list."),
+                                 QStringLiteral("[PATH...]"));
+    parser.process(arguments);
+    return parser.positionalArguments();
+}
+
+} // namespace
+
+void _InitFileTypes()
+{
+    FileTypes::_Initialize();
+}
+
+void _NewAppInstance(int &argc, char **argv)
+{
+    application = std::make_unique<App>(argc, argv);
+    MenuBar1::instance().setApplicationTarget(application.get());
+}
+
+void _ApplicationAddMenuHandlers()
+{
+}
+
+void _MakeDefaultView()
+{
+    WinMain::instance();
+}
+
+void handOverDocuments(const QStringList &arguments)
+{
+    for (const QString &document : arguments) {
+        QCoreApplication::postEvent(QCoreApplication::instance(),
+                                    new QFileOpenEvent(QFileInfo(document).absoluteFilePath()));
+    }
+}
+
+void shutDown()
+{
+    WinMain::release();
+    MenuBar1::release();
+    FileTypes::release();
+    application.reset();
+}
+
+int _Main(int argc, char **argv)
+{
+    _InitFileTypes();
+    _NewAppInstance(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOTEPACK_VERSION));
+    const QStringList documents = documentsNamedIn(QCoreApplication::arguments());
+    _ApplicationAddMenuHandlers();
+    _MakeDefaultView();
+    handOverDocuments(documents);
+    QTimer::singleShot(0, application.get(), &App::Open);
+
+    const int status = QCoreApplication::exec();
+    shutDown();
+    return status;
+}
+
+} // namespace startup
