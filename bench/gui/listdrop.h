@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+class FileList;
+class WinMain;
+
+// One timed drop of a folder on the window's list, delivered the way the
+// platform delivers it: drag enter, drag move, drop on the list's viewport.
+class ListDrop {
+public:
+    struct Result {
+        bool finished = false;
+        double dropMs = 0.0;       // from the drag enter to the heading showing the count
+        double longestGapMs = 0.0; // the event loop's longest stall meanwhile
+    };
+
+    ListDrop(WinMain &window, FileList &list);
+
+    Result run(const QString &folder, int expectedRows);
+
+private:
+    void emptyList();
+    bool deliver(const QString &folder);
+
+    WinMain &m_window;
+    FileList &m_list;
+};
