@@ -3,6 +3,8 @@
 
 #include "rowreorder.h"
 
+#include "naturalorder.h"
+
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFile>
@@ -99,6 +101,38 @@ int FileList::selectionIndex() const
             lowest = index.row();
     }
     return lowest;
+}
+
+void FileList::setRowSelected(int row, bool selected)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setSelected(selected);
+}
+
+void FileList::removeRow(int row)
+{
+    delete takeTopLevelItem(row);
+}
+
+void FileList::sortByName()
+{
+    struct Keyed {
+        std::string key;
+        QTreeWidgetItem *item;
+    };
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    std::vector<Keyed> rows;
+    rows.reserve(static_cast<std::size_t>(rowCount()));
+    for (QTreeWidgetItem *item : invisibleRootItem()->takeChildren())
+        rows.push_back({item->text(0).toStdString(), item});
+    std::ranges::stable_sort(rows, notepack::naturalLess, &Keyed::key);
+    QList<QTreeWidgetItem *> sorted;
+    sorted.reserve(static_cast<qsizetype>(rows.size()));
+    for (const Keyed &row : rows)
+        sorted.append(row.item);
+    addTopLevelItems(sorted);
+    for (QTreeWidgetItem *item : selected)
+        item->setSelected(true);
 }
 
 const QColor &FileList::stripeColor()

@@ -28,6 +28,11 @@ public:
     QString heading() const;
     // The lowest selected row, or -1.
     int selectionIndex() const;
+    void setRowSelected(int row, bool selected);
+    void removeRow(int row);
+    // Orders rows by their shown names as a person expects (letter case
+    // ignored, numbers by value); each row keeps its path.
+    void sortByName();
 
     static const QColor &stripeColor();
 

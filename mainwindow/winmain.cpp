@@ -6,8 +6,10 @@
 #include "eventloopyield.h"
 #include "filelist.h"
 #include "filetypes.h"
+#include "listeditor.h"
 #include "menubar1.h"
 
+#include "conversionrun.h"
 #include "fileentrywalk.h"
 
 #include <QApplication>
@@ -85,12 +87,15 @@ void WinMain::Layout()
     ListBox1_Open();
     connect(ListBox1, &FileList::itemSelectionChanged, this, &WinMain::ListBox1_Change);
     connect(ListBox1, &FileList::filesDropped, this, &WinMain::dropObject);
+    m_listEditor = new ListEditor(ListBox1, this);
+    connect(m_listEditor, &ListEditor::rowsChanged, this, &WinMain::updatefilecount);
 
     cmdSend = new QPushButton(QStringLiteral("Convert"), content);
     cmdSend->setObjectName(QStringLiteral("cmdSend"));
     cmdSend->setFont(QApplication::font());
     cmdSend->setDefault(true);
     layout->addWidget(cmdSend, QRect(191, 197, 69, 20), Qt::RightEdge | Qt::BottomEdge);
+    connect(cmdSend, &QPushButton::clicked, this, &WinMain::cmdSend_Action);
     // A main window has no default button of its own; Return presses it here.
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, cmdSend, &QPushButton::animateClick);
@@ -156,6 +161,7 @@ bool WinMain::_filecloseWindow_Action()
 void WinMain::closeEvent(QCloseEvent *event)
 {
     m_stopWork.request_stop();
+    m_stopRun.request_stop();
     event->accept();
     QCoreApplication::exit(0);
 }
@@ -272,4 +278,87 @@ void WinMain::dropObject(const QList<QUrl> &urls)
         ReadFolderItem(url.toLocalFile());
     }
     updatefilecount();
+}
+
+void WinMain::RemoveItem()
+{
+    m_listEditor->RemoveItem();
+}
+
+void WinMain::cmdSend_Action()
+{
+    category = QStringLiteral("test");
+    if (cmdSend->text() != QLatin1String("Convert")) {
+        done();
+        m_stopRun.request_stop();
+        return;
+    }
+    busy();
+    LabStatus->setText(QStringLiteral("Merging..."));
+    NoOfFiles = ListBox1->rowCount();
+    ProgressBar1->setMaximum(NoOfFiles);
+
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.prompt = QStringLiteral("Enter a filename");
+    request.title = QStringLiteral("Save mpa file");
+    request.filterName = FileTypes::pMemopadArchive().name;
+    request.filterExtension = FileTypes::pMemopadArchive().extensions.constFirst();
+    request.suggestedName = QStringLiteral("archive.mpa");
+    request.actionButton = QStringLiteral("Select");
+    request.initialPath = destination.value_or(QString());
+    destination = Dialogs::current().chooseFile(this, request);
+    if (!destination) {
+        done();
+        return;
+    }
+    convert();
+}
+
+void WinMain::convert()
+{
+    std::vector<std::string> paths;
+    const int rows = std::min(NoOfFiles, ListBox1->rowCount());
+    paths.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        paths.push_back(QFile::encodeName(ListBox1->path(row)).toStdString());
+
+    // A Cancel press stops this run; a run started after it has its own.
+    m_stopRun = std::stop_source();
+    const std::stop_source stop = m_stopRun;
+    const int run = ++m_runNumber;
+    int lastMemo = 0;
+    // Memos can come far faster than the screen can show them; the bar and
+    // the status line follow at each yield instead of at each memo.
+    EventLoopYield yield([this, &lastMemo] { showProgress(lastMemo); });
+    const auto report = [this, &lastMemo, &yield](const notepack::MemoProgress &progress) {
+        lastMemo = progress.memoNumber;
+        if (!progress.currentFileName.empty())
+            CurrentFileName = QFile::decodeName(QByteArray(progress.currentFileName.data(),
+                                                           static_cast<qsizetype>(progress.currentFileName.size())));
+        yield.pass();
+    };
+    const notepack::ConversionResult result =
+        notepack::ConvertFiles(paths, category.toStdString(), QFile::encodeName(*destination).toStdString(),
+                               report, stop.get_token());
+    if (run != m_runNumber)
+        return;
+    if (result.outcome == notepack::ConversionResult::Outcome::Stopped) {
+        LabStatus->setText(QStringLiteral("cancelled"));
+        return;
+    }
+    showProgress(lastMemo);
+    ProgressBar1->repaint();
+    LabStatus->repaint();
+    done();
+    if (!result.succeeded()) {
+        LabStatus->setText(QStringLiteral("not written"));
+        Dialogs::current().showMessage(this, QFile::decodeName(QByteArray::fromStdString(result.message())));
+    }
+}
+
+void WinMain::showProgress(int memoNumber)
+{
+    ProgressBar1->setValue(memoNumber);
+    LabStatus->setText(CurrentFileName);
 }

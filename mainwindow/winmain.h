@@ -18,6 +18,7 @@
 #include <stop_token>
 
 class FileList;
+class ListEditor;
 class QLabel;
 class QMimeData;
 class QProgressBar;
@@ -40,6 +41,7 @@ public:
     void ReadFolderItem(const QString &path);
     std::optional<QString> ShowFolderDialog();
     void NewAttachment();
+    void RemoveItem();
 
     const CommandHandlers &commandHandlers() const override { return m_handlers; }
     void enableMenuItems(MenuBar1 &menuBar) override;
@@ -60,6 +62,9 @@ private:
     bool _FileNewAttachment_Action();
     bool _filecloseWindow_Action();
     void ListBox1_Change();
+    void cmdSend_Action();
+    void convert();
+    void showProgress(int memoNumber);
     void dropObject(const QList<QUrl> &urls);
     bool acceptsDrop(const QMimeData *data) const;
     void walkQueuedItems();
@@ -68,6 +73,7 @@ private:
     QPushButton *cmdSend = nullptr;
     QLabel *LabStatus = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
+    ListEditor *m_listEditor = nullptr; // owns the context menu
 
     // The run's properties.
     int NoOfFiles = 0;
@@ -81,6 +87,8 @@ private:
     QStringList m_itemsToWalk;
     bool m_walking = false;
     std::stop_source m_stopWork;
+    std::stop_source m_stopRun;
+    int m_runNumber = 0;
 
     static QPointer<WinMain> s_instance;
 };

@@ -2,6 +2,10 @@
 #include "guitest.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QWidget>
@@ -33,6 +37,33 @@ QList<QUrl> fileUrls(const QStringList &paths)
     for (const QString &path : paths)
         urls.append(QUrl::fromLocalFile(path));
     return urls;
+}
+
+void chooseFromNextMenu(const QString &text, std::function<void(QMenu *)> whileUp)
+{
+    QTimer::singleShot(0, [text, whileUp] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (whileUp)
+            whileUp(menu);
+        for (QAction *action : menu->actions()) {
+            if (!text.isEmpty() && action->text() == text) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return;
+            }
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file %s", qPrintable(path));
+    return path;
 }
 
 } // namespace guitest

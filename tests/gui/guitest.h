@@ -5,8 +5,11 @@
 #include "startup.h"
 
 #include <QList>
+#include <QMenu>
 #include <QTest>
 #include <QUrl>
+
+#include <functional>
 
 class QWidget;
 
@@ -17,6 +20,13 @@ namespace guitest {
 // Returns whether the drop was accepted.
 bool dropUrls(QWidget *target, const QList<QUrl> &urls, QPoint position = QPoint(5, 5));
 QList<QUrl> fileUrls(const QStringList &paths);
+
+// When the next popup menu is up, runs whileUp and then clicks the item with
+// that text, or dismisses the menu with Escape when the text is empty.
+void chooseFromNextMenu(const QString &text, std::function<void(QMenu *)> whileUp = {});
+
+// Writes a file (and its folders) for a test; fails the program if it cannot.
+QString writeFile(const QString &path, const QByteArray &bytes = "text");
 
 } // namespace guitest
 
