@@ -24,7 +24,7 @@
 #include <QScopedValueRollback>
 #include <QShortcut>
 
-QPointer<WinMain> WinMain::s_instance;
+QPointer<winMain> winMain::s_instance;
 
 namespace {
 
@@ -39,33 +39,33 @@ QFont smallSystemFont()
 
 } // namespace
 
-WinMain &WinMain::instance()
+winMain &winMain::instance()
 {
     if (!s_instance) {
-        s_instance = new WinMain;
+        s_instance = new winMain;
         s_instance->Event_Open();
         s_instance->show();
     }
     return *s_instance;
 }
 
-WinMain *WinMain::existing()
+winMain *winMain::existing()
 {
     return s_instance.data();
 }
 
-void WinMain::release()
+void winMain::release()
 {
     delete s_instance.data();
 }
 
-WinMain::WinMain()
+winMain::winMain()
 {
     Layout();
     AddMenuHandlers();
 }
 
-WinMain::~WinMain()
+winMain::~winMain()
 {
     m_stopWork.request_stop();
     // The menu bar is shared and outlives the window.
@@ -73,7 +73,7 @@ WinMain::~WinMain()
         bar->setParent(nullptr);
 }
 
-void WinMain::Layout()
+void winMain::Layout()
 {
     setWindowTitle(QStringLiteral("Notepack"));
     setMenuBar(&MenuBar1::instance());
@@ -85,17 +85,17 @@ void WinMain::Layout()
     ListBox1 = new FileList(content);
     layout->addWidget(ListBox1, QRect(-1, -1, 282, 168), kAllEdges);
     ListBox1_Open();
-    connect(ListBox1, &FileList::itemSelectionChanged, this, &WinMain::ListBox1_Change);
-    connect(ListBox1, &FileList::filesDropped, this, &WinMain::dropObject);
+    connect(ListBox1, &FileList::itemSelectionChanged, this, &winMain::ListBox1_Change);
+    connect(ListBox1, &FileList::filesDropped, this, &winMain::dropObject);
     m_listEditor = new ListEditor(ListBox1, this);
-    connect(m_listEditor, &ListEditor::rowsChanged, this, &WinMain::updatefilecount);
+    connect(m_listEditor, &ListEditor::rowsChanged, this, &winMain::updatefilecount);
 
     cmdSend = new QPushButton(QStringLiteral("Convert"), content);
     cmdSend->setObjectName(QStringLiteral("cmdSend"));
     cmdSend->setFont(QApplication::font());
     cmdSend->setDefault(true);
     layout->addWidget(cmdSend, QRect(191, 197, 69, 20), Qt::RightEdge | Qt::BottomEdge);
-    connect(cmdSend, &QPushButton::clicked, this, &WinMain::cmdSend_Action);
+    connect(cmdSend, &QPushButton::clicked, this, &winMain::cmdSend_Action);
     // A main window has no default button of its own; Return presses it here.
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, cmdSend, &QPushButton::animateClick);
@@ -120,25 +120,25 @@ void WinMain::Layout()
     resize(sizeHint());
 }
 
-void WinMain::ListBox1_Open()
+void winMain::ListBox1_Open()
 {
     ListBox1->setAcceptDrops(true);
 }
 
-void WinMain::Event_Open()
+void winMain::Event_Open()
 {
     LabStatus->setText(QStringLiteral("idle"));
     m_dropTypes = FileTypes::dropTypes();
     setAcceptDrops(true);
 }
 
-void WinMain::AddMenuHandlers()
+void winMain::AddMenuHandlers()
 {
     m_handlers.add(QStringLiteral("FileNewAttachment"), [this] { return _FileNewAttachment_Action(); });
     m_handlers.add(QStringLiteral("filecloseWindow"), [this] { return _filecloseWindow_Action(); });
 }
 
-void WinMain::enableMenuItems(MenuBar1 &menuBar)
+void winMain::enableMenuItems(MenuBar1 &menuBar)
 {
     for (const char *name : {"FileNewAttachment", "EditSelectAll", "FileCloseWindow"}) {
         if (MenuItem *item = menuBar.item(QLatin1String(name)))
@@ -146,19 +146,19 @@ void WinMain::enableMenuItems(MenuBar1 &menuBar)
     }
 }
 
-bool WinMain::_FileNewAttachment_Action()
+bool winMain::_FileNewAttachment_Action()
 {
     NewAttachment();
     return false;
 }
 
-bool WinMain::_filecloseWindow_Action()
+bool winMain::_filecloseWindow_Action()
 {
     close();
     return false;
 }
 
-void WinMain::closeEvent(QCloseEvent *event)
+void winMain::closeEvent(QCloseEvent *event)
 {
     m_stopWork.request_stop();
     m_stopRun.request_stop();
@@ -166,7 +166,7 @@ void WinMain::closeEvent(QCloseEvent *event)
     QCoreApplication::exit(0);
 }
 
-void WinMain::busy()
+void winMain::busy()
 {
     ListBox1->setEnabled(false);
     cmdSend->setText(QStringLiteral("Cancel"));
@@ -175,7 +175,7 @@ void WinMain::busy()
     repaint();
 }
 
-void WinMain::done()
+void winMain::done()
 {
     ListBox1->setEnabled(true);
     updatefilecount();
@@ -186,25 +186,25 @@ void WinMain::done()
     cmdSend->setText(QStringLiteral("Convert"));
 }
 
-void WinMain::updatefilecount()
+void winMain::updatefilecount()
 {
     const int rows = ListBox1->rowCount();
     ListBox1->setHeading(rows == 1 ? QStringLiteral("1 File") : QStringLiteral("%1 Files").arg(rows));
 }
 
-void WinMain::ListBox1_Change()
+void winMain::ListBox1_Change()
 {
     updatefilecount();
 }
 
-void WinMain::ReadFolderItem(const QString &path)
+void winMain::ReadFolderItem(const QString &path)
 {
     m_itemsToWalk.append(path);
     if (!m_walking)
         walkQueuedItems();
 }
 
-void WinMain::walkQueuedItems()
+void winMain::walkQueuedItems()
 {
     QScopedValueRollback walking(m_walking, true);
     // Found rows are shown in batches at each yield, not one by one.
@@ -223,7 +223,7 @@ void WinMain::walkQueuedItems()
     showFound();
 }
 
-std::optional<QString> WinMain::ShowFolderDialog()
+std::optional<QString> winMain::ShowFolderDialog()
 {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
@@ -233,7 +233,7 @@ std::optional<QString> WinMain::ShowFolderDialog()
     return Dialogs::current().chooseFile(this, request);
 }
 
-void WinMain::NewAttachment()
+void winMain::NewAttachment()
 {
     const std::optional<QString> chosen = ShowFolderDialog();
     if (!chosen)
@@ -242,7 +242,7 @@ void WinMain::NewAttachment()
     updatefilecount();
 }
 
-bool WinMain::acceptsDrop(const QMimeData *data) const
+bool winMain::acceptsDrop(const QMimeData *data) const
 {
     for (const QUrl &url : data->urls()) {
         if (url.isLocalFile() && m_dropTypes.contains(FileTypes::typeOf(QFileInfo(url.toLocalFile()))))
@@ -251,25 +251,25 @@ bool WinMain::acceptsDrop(const QMimeData *data) const
     return false;
 }
 
-void WinMain::dragEnterEvent(QDragEnterEvent *event)
+void winMain::dragEnterEvent(QDragEnterEvent *event)
 {
     if (acceptsDrop(event->mimeData()))
         event->acceptProposedAction();
 }
 
-void WinMain::dragMoveEvent(QDragMoveEvent *event)
+void winMain::dragMoveEvent(QDragMoveEvent *event)
 {
     if (acceptsDrop(event->mimeData()))
         event->acceptProposedAction();
 }
 
-void WinMain::dropEvent(QDropEvent *event)
+void winMain::dropEvent(QDropEvent *event)
 {
     event->acceptProposedAction();
     dropObject(event->mimeData()->urls());
 }
 
-void WinMain::dropObject(const QList<QUrl> &urls)
+void winMain::dropObject(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls) {
         // The first item that is no file ends the drop's list.
@@ -280,12 +280,12 @@ void WinMain::dropObject(const QList<QUrl> &urls)
     updatefilecount();
 }
 
-void WinMain::RemoveItem()
+void winMain::RemoveItem()
 {
     m_listEditor->RemoveItem();
 }
 
-void WinMain::cmdSend_Action()
+void winMain::cmdSend_Action()
 {
     category = QStringLiteral("test");
     if (cmdSend->text() != QLatin1String("Convert")) {
@@ -315,7 +315,7 @@ void WinMain::cmdSend_Action()
     convert();
 }
 
-void WinMain::convert()
+void winMain::convert()
 {
     std::vector<std::string> paths;
     const int rows = std::min(NoOfFiles, ListBox1->rowCount());
@@ -357,7 +357,7 @@ void WinMain::convert()
     }
 }
 
-void WinMain::showProgress(int memoNumber)
+void winMain::showProgress(int memoNumber)
 {
     ProgressBar1->setValue(memoNumber);
     LabStatus->setText(CurrentFileName);

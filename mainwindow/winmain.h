@@ -24,14 +24,14 @@ class QMimeData;
 class QProgressBar;
 class QPushButton;
 
-class WinMain : public QMainWindow, public CommandTarget {
+class winMain : public QMainWindow, public CommandTarget {
     Q_OBJECT
 public:
     // The one main window: created, laid out, opened and shown on first use.
-    static WinMain &instance();
-    static WinMain *existing();
+    static winMain &instance();
+    static winMain *existing();
     static void release();
-    ~WinMain() override;
+    ~winMain() override;
 
     void busy();
     void done();
@@ -53,7 +53,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    WinMain();
+    winMain();
 
     void Layout();
     void Event_Open();
@@ -90,5 +90,5 @@ private:
     std::stop_source m_stopRun;
     int m_runNumber = 0;
 
-    static QPointer<WinMain> s_instance;
+    static QPointer<winMain> s_instance;
 };

@@ -46,7 +46,7 @@ void App::Open()
 
 void App::OpenDocument(const QString &path)
 {
-    WinMain &window = WinMain::instance();
+    winMain &window = winMain::instance();
     window.ReadFolderItem(path);
     window.updatefilecount();
 }

@@ -49,7 +49,7 @@ void _ApplicationAddMenuHandlers()
 
 void _MakeDefaultView()
 {
-    WinMain::instance();
+    winMain::instance();
 }
 
 void handOverDocuments(const QStringList &arguments)
@@ -62,7 +62,7 @@ void handOverDocuments(const QStringList &arguments)
 
 void shutDown()
 {
-    WinMain::release();
+    winMain::release();
     MenuBar1::release();
     FileTypes::release();
     application.reset();

@@ -36,7 +36,7 @@ private:
         file.open(QIODevice::WriteOnly);
         return path;
     }
-    FileList *list() const { return WinMain::instance().findChild<FileList *>(QStringLiteral("ListBox1")); }
+    FileList *list() const { return winMain::instance().findChild<FileList *>(QStringLiteral("ListBox1")); }
 
 private Q_SLOTS:
     void init()
@@ -47,7 +47,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        WinMain::release();
+        winMain::release();
         m_dialogs.reset();
     }
 
@@ -74,18 +74,18 @@ private Q_SLOTS:
 
     void documentCreatesTheMainWindowWhenThereIsNone()
     {
-        QVERIFY(!WinMain::existing());
+        QVERIFY(!winMain::existing());
         const QString a = write(QStringLiteral("a.txt"));
         QFileOpenEvent open(a);
         QCoreApplication::sendEvent(QCoreApplication::instance(), &open);
-        QVERIFY(WinMain::existing());
+        QVERIFY(winMain::existing());
         QCOMPARE(list()->path(0), a);
         QCOMPARE(list()->heading(), QStringLiteral("1 File"));
     }
 
     void documentDuringARunIsAddedAtOnce()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         window.busy();
         App::instance().OpenDocument(write(QStringLiteral("a.txt")));
         QCOMPARE(list()->rowCount(), 1);
@@ -106,7 +106,7 @@ private Q_SLOTS:
 
     void errorInACommandIsReportedOnceAndTheProgramGoesOn()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         App::instance().handlers().add(QStringLiteral("EditCopy"),
                                        []() -> bool { throw std::logic_error("fault in a command"); });

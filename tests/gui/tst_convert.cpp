@@ -63,7 +63,7 @@ class TestConvert : public QObject {
     Q_OBJECT
 
 private:
-    WinMain *m_window = nullptr;
+    winMain *m_window = nullptr;
     FileList *m_list = nullptr;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -111,14 +111,14 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<QTemporaryDir>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = &WinMain::instance();
+        m_window = &winMain::instance();
         m_list = m_window->findChild<FileList *>(QStringLiteral("ListBox1"));
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
     void cleanup()
     {
-        WinMain::release();
+        winMain::release();
         m_dialogs.reset();
     }
 

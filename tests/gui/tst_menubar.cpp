@@ -18,7 +18,7 @@ private:
     MenuItem *item(const char *name) const { return bar().item(QLatin1String(name)); }
 
 private Q_SLOTS:
-    void cleanup() { WinMain::release(); }
+    void cleanup() { winMain::release(); }
 
     void holdsTheTwentyItemsInOrder_data()
     {
@@ -102,7 +102,7 @@ private Q_SLOTS:
     void enablingWithTheMainWindowInFront()
     {
         QFETCH(bool, enabled);
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         MenuItem *found = item(QTest::currentDataTag());
 
@@ -149,7 +149,7 @@ private Q_SLOTS:
 
     void closeWindowReachesTheMainWindowsLowerCaseHandler()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(window.commandHandlers().names().contains(QStringLiteral("filecloseWindow")));
         bar().dispatch(QStringLiteral("FileCloseWindow"));
@@ -158,7 +158,7 @@ private Q_SLOTS:
 
     void windowHandlerComesBeforeTheApplications()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         ScriptedDialogs dialogs;
         auto applicationCalls = std::make_shared<int>(0);
@@ -181,7 +181,7 @@ private Q_SLOTS:
 
     void shortcutsReachTheSameHandlers()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         ScriptedDialogs dialogs;
         QTemporaryDir folder;
@@ -203,7 +203,7 @@ private Q_SLOTS:
 
     void disabledItemsTakeNoShortcut()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto calls = std::make_shared<int>(0);
         App::instance().handlers().add(QStringLiteral("EditUndo"), [calls] {
@@ -218,7 +218,7 @@ private Q_SLOTS:
 
     void quitItemQuits()
     {
-        WinMain &window = WinMain::instance();
+        winMain &window = winMain::instance();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTimer::singleShot(0, &window, [&window] { QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); });
         QTimer failsafe;
