@@ -73,8 +73,18 @@ void FileList::appendRows(const std::vector<notepack::FileRow> &rows)
         return;
     QList<QTreeWidgetItem *> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
+    // Rows come folder by folder, and a walked file's name fills two
+    // columns: decoding each text once lets the rows share their strings.
+    const std::string *lastFolder = nullptr;
+    QString folder;
     for (const notepack::FileRow &row : rows) {
-        auto *item = new QTreeWidgetItem({decoded(row.name), decoded(row.column1), decoded(row.column2)});
+        if (!lastFolder || *lastFolder != row.column2) {
+            folder = decoded(row.column2);
+            lastFolder = &row.column2;
+        }
+        const QString name = decoded(row.name);
+        const QString column1 = row.column1 == row.name ? name : decoded(row.column1);
+        auto *item = new QTreeWidgetItem({name, column1, folder});
         // Rows are dropped between rows, never onto one.
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
                        Qt::ItemNeverHasChildren);

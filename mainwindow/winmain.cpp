@@ -207,20 +207,24 @@ void winMain::ReadFolderItem(const QString &path)
 void winMain::walkQueuedItems()
 {
     QScopedValueRollback walking(m_walking, true);
-    // Found rows are shown in batches at each yield, not one by one.
+    // Found rows join the list in batches, never one by one. Each batch makes
+    // the list lay out all its rows again, so a batch waits until it is half
+    // as long as the list: a long walk then costs a few layouts, not one per
+    // yield.
     std::vector<notepack::FileRow> found;
     const QPointer<FileList> list = ListBox1;
-    const auto showFound = [&found, list] {
-        if (list)
-            list->appendRows(found);
+    const auto showFound = [&found, list](bool last) {
+        if (!list || (!last && found.size() * 2 < static_cast<std::size_t>(list->rowCount())))
+            return;
+        list->appendRows(found);
         found.clear();
     };
-    EventLoopYield yield(showFound);
+    EventLoopYield yield([&showFound] { showFound(false); });
     notepack::FileEntryWalk walk([&found](notepack::FileRow &&row) { found.push_back(std::move(row)); },
                                  [&yield] { yield.pass(); }, m_stopWork.get_token());
     while (!m_itemsToWalk.isEmpty() && !m_stopWork.stop_requested())
         walk.addEntry(QFile::encodeName(m_itemsToWalk.takeFirst()).toStdString());
-    showFound();
+    showFound(true);
 }
 
 std::optional<QString> winMain::ShowFolderDialog()

@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -112,7 +113,7 @@ int run(const Options &options, int &argc, char **argv)
     startup::_InitFileTypes();
     startup::_NewAppInstance(argc, argv);
     startup::_MakeDefaultView();
-    WinMain &window = WinMain::instance();
+    winMain &window = winMain::instance();
     auto *list = window.findChild<FileList *>(QStringLiteral("ListBox1"));
     if (!list || !waitForExposed(window)) {
         std::fprintf(stderr, "FAIL: no exposed main window with its list\n");
@@ -129,6 +130,10 @@ int run(const Options &options, int &argc, char **argv)
     for (int round = 0; round <= options.runs; ++round) {
         const double walkTime = bareWalkMs(tree, walked);
         const ListDrop::Result result = drop.run(folder, expected);
+        if (!result.accepted) {
+            std::fprintf(stderr, "FAIL: the list refused the drop of %s\n", qPrintable(folder));
+            return EXIT_FAILURE;
+        }
         if (!result.finished) {
             std::fprintf(stderr, "FAIL: the heading never showed %d Files (it shows \"%s\")\n", expected,
                          qPrintable(list->heading()));
@@ -174,6 +179,8 @@ int main(int argc, char **argv)
     // Headless unless the user asks for a platform, e.g. xcb on a display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Each run's line shows as it ends, in order with the failures, even into a pipe.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Options options;
     if (!parse(argc, argv, options))
         return 2;

@@ -19,7 +19,7 @@ constexpr int kGiveUpMs = 300000;
 
 } // namespace
 
-ListDrop::ListDrop(WinMain &window, FileList &list)
+ListDrop::ListDrop(winMain &window, FileList &list)
     : m_window(window)
     , m_list(list)
 {
@@ -35,7 +35,8 @@ ListDrop::Result ListDrop::run(const QString &folder, int expectedRows)
     QElapsedTimer clock;
     clock.start();
     meter.start();
-    if (!deliver(folder))
+    result.accepted = deliver(folder);
+    if (!result.accepted)
         return result;
     // The drop may return before all rows are in, or after; the heading is
     // what the user sees, so the clock stops when it shows the count.
