@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // notepack-cli: the packer of the Notepack window, from the command line.
 #include "commandline.h"
+#include "notepackversion.h"
 #include "packer.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("notepack-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(NOTEPACK_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(notepack::version::kText));
 
     CommandLine commandLine;
     const std::optional<PackerOptions> options = commandLine.parse(QCoreApplication::arguments());

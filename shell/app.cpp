@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app.h"
 
+#include "aboutwindow.h"
 #include "dialogs.h"
 #include "menubar1.h"
 #include "unhandlederrors.h"
+#include "winhelp.h"
 #include "winmain.h"
 
 #include <QFileOpenEvent>
@@ -49,6 +51,21 @@ void App::OpenDocument(const QString &path)
     winMain &window = winMain::instance();
     window.ReadFolderItem(path);
     window.updatefilecount();
+}
+
+bool App::_appleAboutPostling_Action()
+{
+    AboutWindow::instance().Show(true);
+    return false;
+}
+
+bool App::_HelpHelp_Action()
+{
+    winHelp &help = winHelp::instance();
+    help.show();
+    help.raise();
+    help.activateWindow();
+    return false;
 }
 
 bool App::UnhandledException()

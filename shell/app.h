@@ -28,6 +28,9 @@ public:
     void OpenDocument(const QString &path);
     bool UnhandledException();
 
+    bool _appleAboutPostling_Action();
+    bool _HelpHelp_Action();
+
     bool notify(QObject *receiver, QEvent *event) override;
 
 protected:

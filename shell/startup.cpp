@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "startup.h"
 
+#include "aboutwindow.h"
 #include "app.h"
 #include "filetypes.h"
+#include "notepackversion.h"
+#include "pictures.h"
 #include "menubar1.h"
+#include "winhelp.h"
 #include "winmain.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QFileOpenEvent>
+#include <QIcon>
 #include <QTimer>
 
 #include <memory>
@@ -40,11 +45,15 @@ void _InitFileTypes()
 void _NewAppInstance(int &argc, char **argv)
 {
     application = std::make_unique<App>(argc, argv);
+    QApplication::setWindowIcon(QIcon(Pictures::masked(Pictures::AboutIcon, Pictures::AboutMask)));
     MenuBar1::instance().setApplicationTarget(application.get());
 }
 
 void _ApplicationAddMenuHandlers()
 {
+    App &app = App::instance();
+    app.handlers().add(QStringLiteral("appleAboutPostling"), [&app] { return app._appleAboutPostling_Action(); });
+    app.handlers().add(QStringLiteral("HelpHelp"), [&app] { return app._HelpHelp_Action(); });
 }
 
 void _MakeDefaultView()
@@ -62,9 +71,12 @@ void handOverDocuments(const QStringList &arguments)
 
 void shutDown()
 {
+    delete AboutWindow::existing();
+    delete winHelp::existing();
     winMain::release();
-    MenuBar1::release();
+    Pictures::release();
     FileTypes::release();
+    MenuBar1::release();
     application.reset();
 }
 
@@ -72,7 +84,7 @@ int _Main(int argc, char **argv)
 {
     _InitFileTypes();
     _NewAppInstance(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(NOTEPACK_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(notepack::version::kText));
     const QStringList documents = documentsNamedIn(QCoreApplication::arguments());
     _ApplicationAddMenuHandlers();
     _MakeDefaultView();
