@@ -14,21 +14,7 @@ if ! [[ $duration =~ ^[1-9][0-9]*$ ]]; then
   exit 2
 fi
 
-packages=(cmake ninja-build clang libclang-rt-14-dev libgtest-dev libgmock-dev)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing Debian packages: ${missing[*]}; run this as root, or install them." >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh fuzz
 
 # The packages can be there while clang++ points at a compiler without the
 # libFuzzer runtime, so try the real thing once.

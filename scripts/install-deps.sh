@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev)
 case "${1:-run}" in
   run) ;;
   test|bench) packages+=(libgtest-dev libgmock-dev) ;;
-  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+  fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev libgtest-dev libgmock-dev) ;;
+  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()
