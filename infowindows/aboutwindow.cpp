@@ -82,6 +82,7 @@ void AboutWindow::createControls()
         this);
     AppIconCanvas->setObjectName(QStringLiteral("AppIconCanvas"));
     AppIconCanvas->setGeometry(110, 8, 64, 64);
+    AppIconCanvas->setAccessibleName(tr("Notepack icon"));
 
     StatAppName = centredLabel(this, "StatAppName", labelFont(14, true), QRect(20, 86, 244, 16));
     StatAppVersion = centredLabel(this, "StatAppVersion", labelFont(10), QRect(20, 112, 244, 12));
@@ -93,6 +94,7 @@ void AboutWindow::createControls()
     EditAppCredits->setFont(creditsFont);
     EditAppCredits->setStyleSheet(QStringLiteral("QTextEdit { color: black; background: white; }"));
     EditAppCredits->setGeometry(0, 132, kWidth, 140);
+    EditAppCredits->setAccessibleName(tr("Credits"));
 
     StatAppCopyright = centredLabel(this, "StatAppCopyright", labelFont(10), QRect(20, 280, 244, 32));
     StatAppCopyright->setWordWrap(true);
@@ -108,6 +110,8 @@ void AboutWindow::createControls()
     BadgeIconCanvas->setGeometry(34, 324, 216, 30);
     BadgeIconCanvas->setCursor(Qt::PointingHandCursor);
     BadgeIconCanvas->setToolTip(webAddress());
+    BadgeIconCanvas->setAccessibleName(tr("Project page"));
+    BadgeIconCanvas->setAccessibleDescription(webAddress());
     connect(BadgeIconCanvas, &PictureCanvas::mouseDown, this, &AboutWindow::BadgeIconCanvas_MouseDown);
 }
 

@@ -32,6 +32,7 @@ winHelp::winHelp()
 
     EditField1 = new StyledTextField(this);
     EditField1->setObjectName(QStringLiteral("EditField1"));
+    EditField1->setAccessibleName(tr("Help text"));
     QFont font = QApplication::font();
     font.setPointSize(12);
     EditField1->setFont(font);

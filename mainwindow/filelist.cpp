@@ -145,6 +145,31 @@ void FileList::sortByName()
         item->setSelected(true);
 }
 
+void FileList::moveSelectedRowsTo(int gap, int rowIfNoneSelected)
+{
+    QList<int> selected;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        selected.append(index.row());
+    if (selected.isEmpty() && rowIfNoneSelected >= 0)
+        selected.append(rowIfNoneSelected);
+    if (selected.isEmpty())
+        return;
+    std::ranges::sort(selected);
+    gap = std::clamp(gap, 0, rowCount());
+
+    QList<QTreeWidgetItem *> moving;
+    for (auto row = selected.crbegin(); row != selected.crend(); ++row) {
+        moving.prepend(takeTopLevelItem(*row));
+        if (*row < gap)
+            --gap;
+    }
+    insertTopLevelItems(gap, moving);
+    clearSelection();
+    for (QTreeWidgetItem *item : std::as_const(moving))
+        item->setSelected(true);
+    setCurrentItem(moving.constFirst(), 0, QItemSelectionModel::NoUpdate);
+}
+
 const QColor &FileList::stripeColor()
 {
     static const QColor color(0xED, 0xF3, 0xFE);

@@ -33,6 +33,9 @@ public:
     // Orders rows by their shown names as a person expects (letter case
     // ignored, numbers by value); each row keeps its path.
     void sortByName();
+    // Moves the selected rows, in their order, to the place before row gap
+    // (rowCount() for the end); they stay selected.
+    void moveSelectedRowsTo(int gap, int rowIfNoneSelected = -1);
 
     static const QColor &stripeColor();
 

@@ -48,11 +48,26 @@ bool ListEditor::eventFilter(QObject *watched, QEvent *event)
 
 bool ListEditor::ListBox1_KeyDown(const QKeyEvent &event)
 {
+    // Alt with an arrow moves the selected rows, as dragging them does.
+    if (event.modifiers() == Qt::AltModifier && (event.key() == Qt::Key_Up || event.key() == Qt::Key_Down)) {
+        moveSelectedRowsBy(event.key() == Qt::Key_Up ? -1 : 1);
+        return true;
+    }
     // Backspace, and on PC keyboards Delete, remove the selected row.
     if (event.key() != Qt::Key_Backspace && event.key() != Qt::Key_Delete)
         return false;
     RemoveItem();
     return true;
+}
+
+void ListEditor::moveSelectedRowsBy(int step)
+{
+    const QModelIndexList selected = ListBox1->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const auto [first, last] = std::ranges::minmax(selected, {}, &QModelIndex::row);
+    ListBox1->moveSelectedRowsTo(step < 0 ? first.row() - 1 : last.row() + 2);
+    ListBox1->scrollToItem(ListBox1->currentItem());
 }
 
 bool ListEditor::ListBox1_CellClick(int row, const QPoint &globalPosition)

@@ -10,7 +10,8 @@ class QWidget;
 
 // Sorting and pruning the file list: its context menu (Sort List, Delete
 // Item, Clear List), opened by a contextual click on a row or the menu key,
-// and Backspace or Delete for the selected row.
+// Backspace or Delete for the selected row, and Alt+Up or Alt+Down to move
+// the selected rows.
 class ListEditor : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ private:
     bool ListBox1_CellClick(int row, const QPoint &globalPosition);
     void ContextualMenu1_Action(const QString &itemText);
     void deleteSelectedItem();
+    void moveSelectedRowsBy(int step);
     bool hasSelection() const;
 
     FileList *ListBox1;

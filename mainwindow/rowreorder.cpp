@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "rowreorder.h"
 
+#include "filelist.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTreeWidget>
 
 #include <algorithm>
 
-RowReorder::RowReorder(QTreeWidget *list)
+RowReorder::RowReorder(FileList *list)
     : QObject(list)
     , m_list(list)
     , m_indicator(new QWidget(list->viewport()))
@@ -81,7 +82,7 @@ bool RowReorder::release()
         return false;
     const bool consumed = m_dragging || m_keepSelection;
     if (m_dragging) {
-        moveSelectedRowsTo(m_gap);
+        m_list->moveSelectedRowsTo(m_gap, m_pressedRow);
     } else if (m_keepSelection) {
         QTreeWidgetItem *item = m_list->topLevelItem(m_pressedRow);
         m_list->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -111,28 +112,6 @@ void RowReorder::showIndicator()
     m_indicator->setGeometry(0, y - 1, m_list->viewport()->width(), 2);
     m_indicator->show();
     m_indicator->raise();
-}
-
-void RowReorder::moveSelectedRowsTo(int gap)
-{
-    QList<int> selected;
-    for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
-        selected.append(index.row());
-    if (selected.isEmpty())
-        selected.append(m_pressedRow);
-    std::ranges::sort(selected);
-
-    QList<QTreeWidgetItem *> moving;
-    for (auto row = selected.crbegin(); row != selected.crend(); ++row) {
-        moving.prepend(m_list->takeTopLevelItem(*row));
-        if (*row < gap)
-            --gap;
-    }
-    m_list->insertTopLevelItems(gap, moving);
-    m_list->clearSelection();
-    for (QTreeWidgetItem *item : std::as_const(moving))
-        item->setSelected(true);
-    m_list->setCurrentItem(moving.constFirst(), 0, QItemSelectionModel::NoUpdate);
 }
 
 void RowReorder::reset()

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QPoint>
 
-class QTreeWidget;
+class FileList;
 class QWidget;
 
 // Lets the user drag a list's selected rows to another place in the same
@@ -14,7 +14,7 @@ class QWidget;
 class RowReorder : public QObject {
     Q_OBJECT
 public:
-    explicit RowReorder(QTreeWidget *list);
+    explicit RowReorder(FileList *list);
 
     // The row before which the dragged rows would go, or -1 when not dragging.
     int dropGap() const { return m_dragging ? m_gap : -1; }
@@ -28,10 +28,9 @@ private:
     bool release();
     int gapAt(const QPoint &position) const;
     void showIndicator();
-    void moveSelectedRowsTo(int gap);
     void reset();
 
-    QTreeWidget *m_list;
+    FileList *m_list;
     QWidget *m_indicator;
     int m_pressedRow = -1;
     QPoint m_pressPosition;

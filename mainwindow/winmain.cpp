@@ -116,6 +116,11 @@ void winMain::Layout()
     ProgressBar1->setTextVisible(false);
     layout->addWidget(ProgressBar1, QRect(20, 199, 159, 18), Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
 
+    ListBox1->setAccessibleName(tr("Files to pack"));
+    LabStatus->setAccessibleName(tr("Status"));
+    ProgressBar1->setAccessibleName(tr("Conversion progress"));
+    setTabOrder(ListBox1, cmdSend);
+
     setCentralWidget(content);
     resize(sizeHint());
 }

@@ -4,6 +4,7 @@
 #include "aboutwindow.h"
 #include "app.h"
 #include "filetypes.h"
+#include "instancechannel.h"
 #include "notepackversion.h"
 #include "pictures.h"
 #include "menubar1.h"
@@ -35,6 +36,16 @@ QStringList documentsNamedIn(const QStringList &arguments)
     return parser.positionalArguments();
 }
 
+// Relative paths mean the starting process's working folder, which a running
+// Notepack does not share.
+QStringList absolutePaths(const QStringList &paths)
+{
+    QStringList absolute;
+    for (const QString &path : paths)
+        absolute.append(QFileInfo(path).absoluteFilePath());
+    return absolute;
+}
+
 } // namespace
 
 void _InitFileTypes()
@@ -63,10 +74,19 @@ void _MakeDefaultView()
 
 void handOverDocuments(const QStringList &arguments)
 {
-    for (const QString &document : arguments) {
-        QCoreApplication::postEvent(QCoreApplication::instance(),
-                                    new QFileOpenEvent(QFileInfo(document).absoluteFilePath()));
-    }
+    for (const QString &document : absolutePaths(arguments))
+        QCoreApplication::postEvent(QCoreApplication::instance(), new QFileOpenEvent(document));
+}
+
+void takeDocumentsFrom(InstanceChannel &channel)
+{
+    QObject::connect(&channel, &InstanceChannel::documentsReceived, [](const QStringList &documents) {
+        handOverDocuments(documents);
+        winMain &window = winMain::instance();
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
 }
 
 void shutDown()
@@ -86,9 +106,16 @@ int _Main(int argc, char **argv)
     _NewAppInstance(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(notepack::version::kText));
     const QStringList documents = documentsNamedIn(QCoreApplication::arguments());
+    InstanceChannel channel(InstanceChannel::defaultSocketPath());
+    if (channel.handOver(absolutePaths(documents))) {
+        application.reset();
+        return 0;
+    }
     _ApplicationAddMenuHandlers();
     _MakeDefaultView();
     handOverDocuments(documents);
+    channel.listen();
+    takeDocumentsFrom(channel);
     QTimer::singleShot(0, application.get(), &App::Open);
 
     const int status = QCoreApplication::exec();

@@ -225,6 +225,27 @@ private Q_SLOTS:
         QCOMPARE(shown(), QStringLiteral("abc"));
     }
 
+    void altArrowsMoveTheSelectedRows()
+    {
+        listFiles(QStringLiteral("abcde"));
+        select({1, 2});
+        QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(shown(), QStringLiteral("adbce"));
+        QCOMPARE(selectedRows(), (QList<int>{2, 3}));
+        QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(shown(), QStringLiteral("adebc"));
+        QTest::keyClick(m_list, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(m_list, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(m_list, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(m_list, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(shown(), QStringLiteral("bcade"));
+        QCOMPARE(selectedRows(), (QList<int>{0, 1}));
+        // Each row still leads to its own file.
+        for (int row = 0; row < m_list->rowCount(); ++row)
+            QCOMPARE(QFileInfo(m_list->path(row)).fileName(), m_list->cell(row, 0));
+    }
+
     void arrowKeysOnlyMoveTheSelection()
     {
         listFiles(QStringLiteral("abc"));

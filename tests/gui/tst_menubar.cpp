@@ -216,6 +216,21 @@ private Q_SLOTS:
         QCOMPARE(*calls, 0);
     }
 
+    void menusOpenFromTheKeyboard()
+    {
+        winMain &window = winMain::instance();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QPointer<QWidget> opened;
+        QTimer::singleShot(0, [&opened] {
+            opened = QApplication::activePopupWidget();
+            if (opened)
+                QTest::keyClick(opened, Qt::Key_Escape);
+        });
+        QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(opened);
+        QCOMPARE(opened.data(), static_cast<QWidget *>(item("HelpMenu")->menu()));
+    }
+
     void quitItemQuits()
     {
         winMain &window = winMain::instance();
