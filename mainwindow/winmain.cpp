@@ -336,15 +336,20 @@ void winMain::convert()
     m_stopRun = std::stop_source();
     const std::stop_source stop = m_stopRun;
     const int run = ++m_runNumber;
-    int lastMemo = 0;
     // Memos can come far faster than the screen can show them; the bar and
-    // the status line follow at each yield instead of at each memo.
-    EventLoopYield yield([this, &lastMemo] { showProgress(lastMemo); });
-    const auto report = [this, &lastMemo, &yield](const notepack::MemoProgress &progress) {
+    // the status line (and the name decoding for it) follow at each yield
+    // instead of at each memo.
+    int lastMemo = 0;
+    std::string lastName;
+    const auto show = [this, &lastMemo, &lastName] {
+        if (!lastName.empty())
+            CurrentFileName = QFile::decodeName(QByteArray::fromStdString(lastName));
+        showProgress(lastMemo);
+    };
+    EventLoopYield yield(show);
+    const auto report = [&lastMemo, &lastName, &yield](const notepack::MemoProgress &progress) {
         lastMemo = progress.memoNumber;
-        if (!progress.currentFileName.empty())
-            CurrentFileName = QFile::decodeName(QByteArray(progress.currentFileName.data(),
-                                                           static_cast<qsizetype>(progress.currentFileName.size())));
+        lastName = progress.currentFileName;
         yield.pass();
     };
     const notepack::ConversionResult result =
@@ -356,7 +361,7 @@ void winMain::convert()
         LabStatus->setText(QStringLiteral("cancelled"));
         return;
     }
-    showProgress(lastMemo);
+    show();
     ProgressBar1->repaint();
     LabStatus->repaint();
     done();
