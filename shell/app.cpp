@@ -16,6 +16,8 @@ App::App(int &argc, char **argv)
 {
     setApplicationName(QStringLiteral("notepack"));
     setApplicationDisplayName(QStringLiteral("Notepack"));
+    // Ties the windows to the desktop entry (the app id on Wayland).
+    setDesktopFileName(QStringLiteral("io.github.notepack.Notepack"));
     UnhandledErrors::setReporter([this] { UnhandledException(); });
 }
 

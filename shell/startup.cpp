@@ -17,22 +17,40 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
+#include <variant>
 
 namespace startup {
 namespace {
 
 std::unique_ptr<App> application;
 
-QStringList documentsNamedIn(const QStringList &arguments)
+// The documents named on the command line, or the exit status when the
+// arguments asked for help or the version, or were wrong. The parser's own
+// process() would exit() from inside, with the application object alive.
+std::variant<QStringList, int> documentsNamedIn(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Packs text files into a Memo Pad archive."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files and folders to list."),
                                  QStringLiteral("[PATH...]"));
-    parser.process(arguments);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
     return parser.positionalArguments();
 }
 
@@ -105,10 +123,15 @@ int _Main(int argc, char **argv)
     _InitFileTypes();
     _NewAppInstance(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(notepack::version::kText));
-    const QStringList documents = documentsNamedIn(QCoreApplication::arguments());
+    const std::variant<QStringList, int> request = documentsNamedIn(QCoreApplication::arguments());
+    if (const int *status = std::get_if<int>(&request)) {
+        shutDown();
+        return *status;
+    }
+    const QStringList &documents = std::get<QStringList>(request);
     InstanceChannel channel(InstanceChannel::defaultSocketPath());
     if (channel.handOver(absolutePaths(documents))) {
-        application.reset();
+        shutDown();
         return 0;
     }
     _ApplicationAddMenuHandlers();

@@ -327,10 +327,9 @@ private Q_SLOTS:
     {
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         m_list->setFocus();
-        QCOMPARE(m_list->nextInFocusChain(), static_cast<QWidget *>(button()));
-        QCOMPARE(QWidget::focusWidget(), static_cast<QWidget *>(m_list));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_list));
         QTest::keyClick(m_list, Qt::Key_Tab);
-        QCOMPARE(QWidget::focusWidget(), static_cast<QWidget *>(button()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(button()));
         QVERIFY(!m_list->accessibleName().isEmpty());
         QVERIFY(!status()->accessibleName().isEmpty());
         QVERIFY(!progress()->accessibleName().isEmpty());
