@@ -7,7 +7,10 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev)
 case "${1:-run}" in
   run) ;;
-  test|bench) packages+=(libgtest-dev libgmock-dev) ;;
+  # The packaging tests validate the desktop files and manual pages and build the .deb.
+  test) packages+=(libgtest-dev libgmock-dev desktop-file-utils appstream shared-mime-info
+    groff-base mandoc dpkg-dev file) ;;
+  bench) packages+=(libgtest-dev libgmock-dev) ;;
   fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev libgtest-dev libgmock-dev) ;;
   *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
 esac
