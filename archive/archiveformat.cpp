@@ -62,6 +62,12 @@ void appendShortString(std::string &out, std::string_view text)
     out.append(text);
 }
 
+void checkMemoTextLength(std::size_t length)
+{
+    if (length > kMaxMemoTextLength)
+        throw std::length_error("memo text too long for the archive");
+}
+
 } // namespace
 
 std::string MakeArchiveHeader(std::int32_t memoCount, std::string_view categoryName)
@@ -83,16 +89,30 @@ std::string MakeArchiveHeader(std::int32_t memoCount, std::string_view categoryN
     return header;
 }
 
+std::size_t startMemoRecord(std::string &archive)
+{
+    archive += fixedFields().recordHead;
+    archive.append(2, '\0'); // the text's length, known only once it is converted
+    return archive.size();
+}
+
+void finishMemoRecord(std::string &archive, std::size_t textStart)
+{
+    const std::size_t length = archive.size() - textStart;
+    checkMemoTextLength(length);
+    // Little-endian, like every number in the archive.
+    archive[textStart - 2] = static_cast<char>(length & 0xFF);
+    archive[textStart - 1] = static_cast<char>(length >> 8);
+    archive += fixedFields().recordTail;
+}
+
 void appendMemoRecord(std::string &archive, std::string_view memoText)
 {
-    if (memoText.size() > kMaxMemoTextLength)
-        throw std::length_error("memo text too long for the archive");
-
-    const FixedFields &fixed = fixedFields();
-    archive += fixed.recordHead;
-    archive += hex2str(int2hexstr(static_cast<std::int32_t>(memoText.size()), 2));
+    // Checked first, so that a text too long leaves the archive as it was.
+    checkMemoTextLength(memoText.size());
+    const std::size_t textStart = startMemoRecord(archive);
     archive += memoText;
-    archive += fixed.recordTail;
+    finishMemoRecord(archive, textStart);
 }
 
 std::string MakeMemoRecord(std::string_view memoText)

@@ -40,4 +40,13 @@ std::string MakeMemoRecord(std::string_view memoText);
 // Appends the record of MakeMemoRecord to archive without a temporary.
 void appendMemoRecord(std::string &archive, std::string_view memoText);
 
+// A record in two steps, so that a file's text can be converted straight onto
+// the end of the archive: startMemoRecord appends the bytes before the text
+// and returns where the text begins; once the text is appended,
+// finishMemoRecord fills in its length and appends the bytes after it.
+// finishMemoRecord throws std::length_error for a text longer than
+// kMaxMemoTextLength.
+std::size_t startMemoRecord(std::string &archive);
+void finishMemoRecord(std::string &archive, std::size_t textStart);
+
 } // namespace notepack

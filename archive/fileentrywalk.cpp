@@ -24,10 +24,39 @@ fs::path cleanAbsolute(const fs::path &entry)
     return path;
 }
 
+// What the walk keeps of a folder entry: its name and, from the listing,
+// its type. The listing knows the type of all but links without a stat; a
+// link is followed only when its turn comes, as the walk may stop first.
 struct FolderEntry {
+    enum class Kind { Folder, File, Link, Other };
+
     std::string name;
-    fs::directory_entry entry;
+    Kind kind;
 };
+
+FolderEntry::Kind listedKind(const fs::directory_entry &entry)
+{
+    std::error_code error;
+    if (entry.is_symlink(error))
+        return FolderEntry::Kind::Link;
+    if (entry.is_directory(error))
+        return FolderEntry::Kind::Folder;
+    if (entry.is_regular_file(error))
+        return FolderEntry::Kind::File;
+    return FolderEntry::Kind::Other;
+}
+
+// A broken link is neither a folder nor a file.
+FolderEntry::Kind linkedKind(const fs::path &link)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(link, error);
+    if (fs::is_directory(status))
+        return FolderEntry::Kind::Folder;
+    if (fs::is_regular_file(status))
+        return FolderEntry::Kind::File;
+    return FolderEntry::Kind::Other;
+}
 
 std::vector<FolderEntry> entriesInNameOrder(const fs::path &folder)
 {
@@ -36,7 +65,7 @@ std::vector<FolderEntry> entriesInNameOrder(const fs::path &folder)
     fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
     // An entry that cannot be listed ends the listing; what was read is kept.
     for (; !error && it != fs::directory_iterator(); it.increment(error))
-        entries.push_back({it->path().filename().string(), *it});
+        entries.push_back({it->path().filename().string(), listedKind(*it)});
     std::ranges::sort(entries, naturalLess, &FolderEntry::name);
     return entries;
 }
@@ -81,12 +110,14 @@ void FileEntryWalk::walkFolder(const fs::path &folder)
             m_onEntry();
         if (m_stop.stop_requested())
             break;
-        // Both tests follow links; a broken link is neither and is skipped.
-        if (listed.entry.is_directory(error)) {
-            walkFolder(listed.entry.path());
+        FolderEntry::Kind kind = listed.kind;
+        if (kind == FolderEntry::Kind::Link)
+            kind = linkedKind(fs::path(folderPath + listed.name));
+        if (kind == FolderEntry::Kind::Folder) {
+            walkFolder(fs::path(folderPath + listed.name));
             continue;
         }
-        if (listed.name.starts_with('.') || !listed.entry.is_regular_file(error))
+        if (kind != FolderEntry::Kind::File || listed.name.starts_with('.'))
             continue;
         m_sink({.name = listed.name, .column1 = std::move(listed.name), .column2 = folderPath});
     }

@@ -27,7 +27,8 @@ struct MemoText {
 // Reads the file at path whole and converts its text to Windows-1252 (see
 // appendFileTextAsWindows1252). Only regular files are read, so a named pipe
 // or a device never blocks. A file whose text would exceed kMaxMemoTextLength
-// is refused without being read whole.
+// is refused without being read whole. A TextFileReader does the same for
+// many files in a row.
 MemoText LoadTextFile(const std::filesystem::path &path);
 
 } // namespace notepack

@@ -2,7 +2,9 @@
 #include "windows1252.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace notepack {
 namespace {
@@ -67,6 +69,32 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t &pos)
     return codePoint;
 }
 
+// Where the run of ASCII bytes from text[pos] ends. Notes are mostly ASCII,
+// so eight bytes are tested at once for a set top bit. Loaded into a word,
+// the first of them is the lowest byte on a little-endian machine and the
+// highest on a big-endian one.
+std::size_t asciiRunEnd(std::string_view text, std::size_t pos)
+{
+    constexpr std::uint64_t kTopBits = 0x8080808080808080u;
+    std::uint64_t word;
+    while (text.size() - pos >= sizeof word) {
+        std::memcpy(&word, text.data() + pos, sizeof word); // text need not be aligned
+        const std::uint64_t nonAscii = word & kTopBits;
+        if (nonAscii == 0) {
+            pos += sizeof word;
+            continue;
+        }
+        if constexpr (std::endian::native == std::endian::little)
+            return pos + static_cast<std::size_t>(std::countr_zero(nonAscii)) / 8;
+        else if constexpr (std::endian::native == std::endian::big)
+            return pos + static_cast<std::size_t>(std::countl_zero(nonAscii)) / 8;
+        break;
+    }
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 // Converts valid UTF-8, appending to out; false (out partly appended) at the
 // first malformed sequence. lacking counts the characters that became "?".
 bool appendConverted(std::string &out, std::string_view utf8, std::size_t &lacking)
@@ -74,10 +102,8 @@ bool appendConverted(std::string &out, std::string_view utf8, std::size_t &lacki
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         // ASCII needs no decoding; taking runs of it at once keeps plain text fast.
-        std::size_t run = pos;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
-            ++run;
-        out.append(utf8.substr(pos, run - pos));
+        const std::size_t run = asciiRunEnd(utf8, pos);
+        out.append(utf8.data() + pos, run - pos);
         pos = run;
         if (pos == utf8.size())
             break;

@@ -64,12 +64,14 @@ Packer::ExitCode Packer::run()
 
     ProgressLine progress(stderr, !m_options.quiet);
     const int total = static_cast<int>(paths.size());
+    // Called for every memo, and most give no warning: the path is copied
+    // only for one.
     const auto report = [&](const notepack::MemoProgress &memo) {
-        const std::string path(memo.path);
         if (memo.status == notepack::MemoText::Status::Unreadable)
-            warn(progress, path + ": cannot be read; packed as an empty memo");
+            warn(progress, std::string(memo.path) + ": cannot be read; packed as an empty memo");
         else if (memo.textLength > notepack::kMemoPadEditLimit)
-            warn(progress, path + ": memo is " + notepack::groupedDigits(memo.textLength) +
+            warn(progress, std::string(memo.path) + ": memo is " +
+                               notepack::groupedDigits(memo.textLength) +
                                " bytes; the handheld's Memo Pad edits memos only up to " +
                                notepack::groupedDigits(notepack::kMemoPadEditLimit));
         progress.show(memo.memoNumber, total, memo.currentFileName);

@@ -107,6 +107,27 @@ TEST(MemoRecordTest, HoldsUpTo65533BytesAndNoMore)
     EXPECT_THROW(MakeMemoRecord(std::string(65535, 'a')), std::length_error);
 }
 
+TEST(MemoRecordTest, TwoStepsGiveTheSameRecordWithTheLengthFilledIn)
+{
+    for (const std::string &text :
+         {std::string(), std::string("abc"), std::string(kMaxMemoTextLength, 'a')}) {
+        std::string archive = "head";
+        const std::size_t textStart = startMemoRecord(archive);
+        EXPECT_EQ(textStart, 4u + 35);
+        archive += text;
+        finishMemoRecord(archive, textStart);
+        EXPECT_EQ(archive, "head" + MakeMemoRecord(text));
+    }
+}
+
+TEST(MemoRecordTest, TwoStepsRefuseATextTooLong)
+{
+    std::string archive;
+    const std::size_t textStart = startMemoRecord(archive);
+    archive += std::string(65534, 'a');
+    EXPECT_THROW(finishMemoRecord(archive, textStart), std::length_error);
+}
+
 TEST(MemoRecordTest, RecordsFollowEachOtherDirectly)
 {
     std::string archive = MakeArchiveHeader(2, "test");

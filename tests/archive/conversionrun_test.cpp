@@ -170,6 +170,50 @@ TEST_F(ConvertFilesTest, TheLongestMemoIsPacked)
     EXPECT_EQ(written.substr(88 + 32, 3), "\xFF\xFD\xFF");
 }
 
+TEST_F(ConvertFilesTest, TheLengthIsThatOfTheConvertedText)
+{
+    // 131,066 bytes of UTF-8 make the longest memo; its length is not the file's.
+    std::string accents;
+    for (std::size_t i = 0; i < kMaxMemoTextLength; ++i)
+        accents += "\xC3\xA9";
+    const auto longest = m_folder.write("longest.txt", accents);
+    const auto cafe = m_folder.write("cafe.txt", "caf\xC3\xA9");
+    std::vector<std::size_t> lengths;
+    const ConversionResult result = ConvertFiles(
+        {longest.string(), cafe.string()}, "test", m_destination,
+        [&lengths](const MemoProgress &progress) { lengths.push_back(progress.textLength); });
+    ASSERT_TRUE(result.succeeded()) << result.message();
+
+    const std::string written = ScratchFolder::read(m_destination);
+    EXPECT_EQ(written, archiveOf({std::string(kMaxMemoTextLength, '\xE9'), "caf\xE9"}));
+    EXPECT_EQ(written.substr(88 + 32, 3), "\xFF\xFD\xFF");
+    EXPECT_EQ(lengths, (std::vector<std::size_t>{kMaxMemoTextLength, 4}));
+}
+
+TEST_F(ConvertFilesTest, ABigFileThenSmallOnesEachGiveTheirOwnText)
+{
+    const std::string big(60000, 'b');
+    const auto bigFile = m_folder.write("big.txt", big);
+    const auto small = m_folder.write("small.txt", "abc");
+    const auto empty = m_folder.write("empty.txt", "");
+    ASSERT_TRUE(
+        convert({bigFile.string(), small.string(), empty.string(), bigFile.string()}).succeeded());
+    EXPECT_EQ(ScratchFolder::read(m_destination), archiveOf({big, "abc", "", big}));
+}
+
+TEST_F(ConvertFilesTest, FilesGrowingLongerThanTheFirstOnesArePackedWhole)
+{
+    // The archive is sized from the first memos; later, longer ones outgrow it.
+    std::vector<std::string> paths;
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < 100; ++i) {
+        texts.push_back(std::string(i * 600, static_cast<char>('a' + i % 26)));
+        paths.push_back(m_folder.write("in/" + std::to_string(i) + ".txt", texts.back()).string());
+    }
+    ASSERT_TRUE(convert(paths).succeeded());
+    EXPECT_EQ(ScratchFolder::read(m_destination), archiveOf(texts));
+}
+
 TEST_F(ConvertFilesTest, UnwritableDestinationIsReportedWithTheSystemsReason)
 {
     const auto notAFolder = m_folder.write("plain.txt", "text");
