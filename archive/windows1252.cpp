@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows1252.h"
 
+#include "utf8.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -31,42 +33,6 @@ std::optional<char> windows1252Byte(char32_t codePoint)
             return static_cast<char>(0x80 + i);
     }
     return std::nullopt;
-}
-
-// Decodes one UTF-8 sequence at text[pos], advancing pos; nothing when the
-// bytes there are not well-formed (overlong forms and surrogates included).
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t &pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    std::size_t length;
-    char32_t codePoint;
-    char32_t smallest;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, codePoint = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, codePoint = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, codePoint = lead & 0x07, smallest = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() - pos < length)
-        return std::nullopt;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    if (codePoint < smallest || codePoint > 0x10FFFF ||
-        (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return std::nullopt;
-    pos += length;
-    return codePoint;
 }
 
 // Where the run of ASCII bytes from text[pos] ends. Notes are mostly ASCII,

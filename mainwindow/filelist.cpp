@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "filelist.h"
 
+#include "filenametext.h"
 #include "rowreorder.h"
 
 #include "naturalorder.h"
@@ -18,7 +19,7 @@ constexpr int kColumnCount = 3;
 
 QString decoded(const std::string &name)
 {
-    return QFile::decodeName(QByteArray::fromStdString(name));
+    return fileNameText(name);
 }
 
 } // namespace

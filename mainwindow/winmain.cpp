@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "eventloopyield.h"
 #include "filelist.h"
+#include "filenametext.h"
 #include "filetypes.h"
 #include "listeditor.h"
 #include "menubar1.h"
@@ -228,7 +229,7 @@ void winMain::walkQueuedItems()
     notepack::FileEntryWalk walk([&found](notepack::FileRow &&row) { found.push_back(std::move(row)); },
                                  [&yield] { yield.pass(); }, m_stopWork.get_token());
     while (!m_itemsToWalk.isEmpty() && !m_stopWork.stop_requested())
-        walk.addEntry(QFile::encodeName(m_itemsToWalk.takeFirst()).toStdString());
+        walk.addEntry(fileNameBytes(m_itemsToWalk.takeFirst()));
     showFound(true);
 }
 
@@ -284,7 +285,10 @@ void winMain::dropObject(const QList<QUrl> &urls)
         // The first item that is no file ends the drop's list.
         if (!url.isLocalFile())
             break;
-        ReadFolderItem(url.toLocalFile());
+        // The URL's percent-encoding holds the name's bytes even where they
+        // are not UTF-8, which toLocalFile() would replace.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        ReadFolderItem(fileNameText(path.toStdString()));
     }
     updatefilecount();
 }
@@ -330,7 +334,7 @@ void winMain::convert()
     const int rows = std::min(NoOfFiles, ListBox1->rowCount());
     paths.reserve(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row)
-        paths.push_back(QFile::encodeName(ListBox1->path(row)).toStdString());
+        paths.push_back(fileNameBytes(ListBox1->path(row)));
 
     // A Cancel press stops this run; a run started after it has its own.
     m_stopRun = std::stop_source();
@@ -343,7 +347,7 @@ void winMain::convert()
     std::string lastName;
     const auto show = [this, &lastMemo, &lastName] {
         if (!lastName.empty())
-            CurrentFileName = QFile::decodeName(QByteArray::fromStdString(lastName));
+            CurrentFileName = fileNameText(lastName);
         showProgress(lastMemo);
     };
     EventLoopYield yield(show);
@@ -353,7 +357,7 @@ void winMain::convert()
         yield.pass();
     };
     const notepack::ConversionResult result =
-        notepack::ConvertFiles(paths, category.toStdString(), QFile::encodeName(*destination).toStdString(),
+        notepack::ConvertFiles(paths, category.toStdString(), fileNameBytes(*destination),
                                report, stop.get_token());
     if (run != m_runNumber)
         return;
@@ -367,7 +371,7 @@ void winMain::convert()
     done();
     if (!result.succeeded()) {
         LabStatus->setText(QStringLiteral("not written"));
-        Dialogs::current().showMessage(this, QFile::decodeName(QByteArray::fromStdString(result.message())));
+        Dialogs::current().showMessage(this, fileNameText(result.message()));
     }
 }
 
