@@ -58,11 +58,11 @@ FolderEntry::Kind linkedKind(const fs::path &link)
     return FolderEntry::Kind::Other;
 }
 
-std::vector<FolderEntry> entriesInNameOrder(const fs::path &folder)
+// The folder's entries; error tells why the listing stopped short, if it did.
+std::vector<FolderEntry> entriesInNameOrder(const fs::path &folder, std::error_code &error)
 {
     std::vector<FolderEntry> entries;
-    std::error_code error;
-    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+    fs::directory_iterator it(folder, error);
     // An entry that cannot be listed ends the listing; what was read is kept.
     for (; !error && it != fs::directory_iterator(); it.increment(error))
         entries.push_back({it->path().filename().string(), listedKind(*it)});
@@ -77,6 +77,11 @@ FileEntryWalk::FileEntryWalk(RowSink sink, EntryHook onEntry, std::stop_token st
     , m_onEntry(std::move(onEntry))
     , m_stop(std::move(stop))
 {
+}
+
+void FileEntryWalk::setUnreadableFolderHook(UnreadableFolderHook hook)
+{
+    m_onUnreadableFolder = std::move(hook);
 }
 
 void FileEntryWalk::addEntry(const fs::path &entry)
@@ -105,7 +110,11 @@ void FileEntryWalk::walkFolder(const fs::path &folder)
     if (folderPath.empty() || folderPath.back() != kSeparator)
         folderPath.push_back(kSeparator);
 
-    for (FolderEntry &listed : entriesInNameOrder(folder)) {
+    std::error_code listingError;
+    std::vector<FolderEntry> entries = entriesInNameOrder(folder, listingError);
+    if (listingError && m_onUnreadableFolder)
+        m_onUnreadableFolder(folder, listingError);
+    for (FolderEntry &listed : entries) {
         if (m_onEntry)
             m_onEntry();
         if (m_stop.stop_requested())

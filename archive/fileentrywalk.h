@@ -5,6 +5,7 @@
 #include <functional>
 #include <stop_token>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace notepack {
@@ -35,7 +36,12 @@ public:
     // event loop can yield there.
     using EntryHook = std::function<void()>;
 
+    // Called for a folder that cannot be listed (or not to its end), with
+    // the system's reason; the walk goes on without what it could not list.
+    using UnreadableFolderHook = std::function<void(const std::filesystem::path &, std::error_code)>;
+
     explicit FileEntryWalk(RowSink sink, EntryHook onEntry = {}, std::stop_token stop = {});
+    void setUnreadableFolderHook(UnreadableFolderHook hook);
 
     // Adds the rows for one entry: a file, or a folder and all below it. An
     // entry that does not exist adds nothing.
@@ -47,6 +53,7 @@ private:
     RowSink m_sink;
     EntryHook m_onEntry;
     std::stop_token m_stop;
+    UnreadableFolderHook m_onUnreadableFolder;
     std::vector<std::filesystem::path> m_foldersBeingWalked; // resolved paths
 };
 

@@ -32,7 +32,8 @@ CommandLine::CommandLine()
                                    QStringLiteral("PATH..."));
 }
 
-std::optional<PackerOptions> CommandLine::parse(const QStringList &arguments)
+std::optional<PackerOptions> CommandLine::parse(const QStringList &arguments,
+                                                const std::vector<std::string> &rawArguments)
 {
     if (!m_parser.parse(arguments)) {
         reportUsageError(m_parser.errorText());
@@ -44,8 +45,11 @@ std::optional<PackerOptions> CommandLine::parse(const QStringList &arguments)
         m_parser.showVersion();
 
     PackerOptions options;
-    options.inputs = m_parser.positionalArguments();
-    options.archive = m_parser.value(m_output);
+    std::size_t from = 1;
+    for (const QString &input : m_parser.positionalArguments())
+        options.inputs.push_back(rawFor(input, rawArguments, from));
+    from = 1;
+    options.archive = rawFor(m_parser.value(m_output), rawArguments, from);
     options.quiet = m_parser.isSet(m_quiet);
 
     const QString category = m_parser.value(m_category);
@@ -59,15 +63,38 @@ std::optional<PackerOptions> CommandLine::parse(const QStringList &arguments)
     }
     options.category = *encoded;
 
-    if (options.inputs.isEmpty()) {
+    if (options.inputs.empty()) {
         reportUsageError(QCoreApplication::translate("CommandLine", "no file or folder to pack."));
         return std::nullopt;
     }
-    if (options.archive.isEmpty()) {
+    if (options.archive.empty()) {
         reportUsageError(QCoreApplication::translate("CommandLine", "the archive's name is empty."));
         return std::nullopt;
     }
     return options;
+}
+
+// Qt decodes the arguments as UTF-8, and a name that is not would come back
+// with a replacement character in place of its bytes. The raw argument that
+// decodes to the same text, taken in order, has the name's real bytes.
+std::string CommandLine::rawFor(const QString &argument, const std::vector<std::string> &rawArguments,
+                                std::size_t &from)
+{
+    for (std::size_t i = from; i < rawArguments.size(); ++i) {
+        const std::string &raw = rawArguments[i];
+        if (QString::fromLocal8Bit(raw.data(), static_cast<qsizetype>(raw.size())) == argument) {
+            from = i + 1;
+            return raw;
+        }
+        // "--output=NAME" carries the value inside the argument.
+        const std::size_t equals = raw.find('=');
+        if (raw.starts_with("--") && equals != std::string::npos &&
+            QString::fromLocal8Bit(raw.data() + equals + 1, static_cast<qsizetype>(raw.size() - equals - 1)) == argument) {
+            from = i + 1;
+            return raw.substr(equals + 1);
+        }
+    }
+    return argument.toStdString();
 }
 
 void CommandLine::reportUsageError(const QString &problem) const

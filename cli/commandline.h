@@ -13,10 +13,14 @@ public:
     CommandLine();
 
     // The options, or nothing after a usage error has been reported on
-    // standard error.
-    std::optional<PackerOptions> parse(const QStringList &arguments);
+    // standard error. rawArguments are the arguments as the system gave
+    // them (argv), which file names are taken from.
+    std::optional<PackerOptions> parse(const QStringList &arguments,
+                                       const std::vector<std::string> &rawArguments);
 
 private:
+    static std::string rawFor(const QString &argument, const std::vector<std::string> &rawArguments,
+                              std::size_t &from);
     void reportUsageError(const QString &problem) const;
 
     QCommandLineParser m_parser;

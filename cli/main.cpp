@@ -13,7 +13,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QString::fromLatin1(notepack::version::kText));
 
     CommandLine commandLine;
-    const std::optional<PackerOptions> options = commandLine.parse(QCoreApplication::arguments());
+    const std::vector<std::string> rawArguments(argv, argv + argc);
+    const std::optional<PackerOptions> options = commandLine.parse(QCoreApplication::arguments(), rawArguments);
     if (!options)
         return 2;
     return Packer(*options).run();

@@ -8,8 +8,6 @@
 #include "fileentrywalk.h"
 #include "numberformat.h"
 
-#include <QFile>
-
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -30,11 +28,11 @@ Packer::Packer(PackerOptions options)
 {
 }
 
-bool Packer::collectPaths(std::vector<std::string> &paths) const
+bool Packer::collectPaths(std::vector<std::string> &paths, ProgressLine &progress) const
 {
     std::vector<std::filesystem::path> entries;
-    for (const QString &input : m_options.inputs) {
-        const std::filesystem::path entry(QFile::encodeName(input).toStdString());
+    for (const std::string &input : m_options.inputs) {
+        const std::filesystem::path entry(input);
         std::error_code error;
         if (!std::filesystem::exists(entry, error)) {
             if (!error)
@@ -45,6 +43,9 @@ bool Packer::collectPaths(std::vector<std::string> &paths) const
         entries.push_back(entry);
     }
     notepack::FileEntryWalk walk([&paths](notepack::FileRow &&row) { paths.push_back(row.path()); });
+    walk.setUnreadableFolderHook([&](const std::filesystem::path &folder, std::error_code error) {
+        warn(progress, folder.string() + ": cannot be read (" + error.message() + "); its files are left out");
+    });
     for (const std::filesystem::path &entry : entries)
         walk.addEntry(entry);
     return true;
@@ -58,11 +59,11 @@ void Packer::warn(ProgressLine &progress, const std::string &text) const
 
 Packer::ExitCode Packer::run()
 {
+    ProgressLine progress(stderr, !m_options.quiet);
     std::vector<std::string> paths;
-    if (!collectPaths(paths))
+    if (!collectPaths(paths, progress))
         return Failure;
 
-    ProgressLine progress(stderr, !m_options.quiet);
     const int total = static_cast<int>(paths.size());
     // Called for every memo, and most give no warning: the path is copied
     // only for one.
@@ -77,7 +78,7 @@ Packer::ExitCode Packer::run()
         progress.show(memo.memoNumber, total, memo.currentFileName);
     };
 
-    const std::filesystem::path destination(QFile::encodeName(m_options.archive).toStdString());
+    const std::filesystem::path destination(m_options.archive);
     const notepack::ConversionResult result =
         notepack::ConvertFiles(paths, m_options.category, destination, report);
     progress.clear();

@@ -19,7 +19,7 @@ public:
     ExitCode run();
 
 private:
-    bool collectPaths(std::vector<std::string> &paths) const;
+    bool collectPaths(std::vector<std::string> &paths, ProgressLine &progress) const;
     void warn(ProgressLine &progress, const std::string &text) const;
 
     PackerOptions m_options;

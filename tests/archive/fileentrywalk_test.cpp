@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fileentrywalk.h"
 
+#include "childprocess.h"
 #include "scratchfolder.h"
 
 #include <gtest/gtest.h>
@@ -132,15 +133,25 @@ TEST_F(FileEntryWalkTest, PipesAndSocketsInAFolderAreSkipped)
     EXPECT_EQ(shownNames(m_folder.path()), (std::vector<std::string>{"a.txt"}));
 }
 
-TEST_F(FileEntryWalkTest, UnreadableFolderIsSkippedAndTheRestKept)
+TEST_F(FileEntryWalkTest, UnreadableFolderIsReportedAndTheRestKept)
 {
     m_folder.write("a/1.txt", "");
     m_folder.write("b/2.txt", "");
     m_folder.write("c/3.txt", "");
     std::filesystem::permissions(m_folder.path() / "b", std::filesystem::perms::none);
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads every folder";
-    EXPECT_EQ(shownNames(m_folder.path()), (std::vector<std::string>{"1.txt", "3.txt"}));
+    // Root reads every folder, so the walk runs as a user whom permissions bind.
+    const auto folder = m_folder.path();
+    EXPECT_TRUE(runUnprivileged([&folder] {
+        std::vector<std::string> names;
+        std::vector<std::pair<std::filesystem::path, std::error_code>> unreadable;
+        FileEntryWalk walk([&names](FileRow &&row) { names.push_back(row.name); });
+        walk.setUnreadableFolderHook([&unreadable](const std::filesystem::path &path, std::error_code error) {
+            unreadable.emplace_back(path, error);
+        });
+        walk.addEntry(folder);
+        return names == std::vector<std::string>{"1.txt", "3.txt"} && unreadable.size() == 1 &&
+               unreadable[0].first == folder / "b" && unreadable[0].second == std::errc::permission_denied;
+    }));
 }
 
 TEST_F(FileEntryWalkTest, CallsTheHookOncePerEntryAndStopsWhenTold)

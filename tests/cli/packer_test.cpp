@@ -7,8 +7,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 using namespace notepack;
 using testing::AllOf;
 using testing::HasSubstr;
@@ -104,16 +102,7 @@ TEST_F(PackerTest, UnwritableDestinationFailsWithTheReason)
     EXPECT_THAT(result.standardError, AllOf(HasSubstr("a.txt/archive.mpa"), HasSubstr("Not a directory")));
 }
 
-TEST_F(PackerTest, UnreadableFileBecomesAnEmptyMemoWithAWarning)
-{
-    m_folder.write("a.txt", "abc");
-    ASSERT_EQ(mkfifo((m_folder.path() / "pipe").c_str(), 0600), 0);
-    const ChildResult result = pack({"pipe", "a.txt"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_THAT(result.standardError, AllOf(HasSubstr("warning"), HasSubstr("pipe"),
-                                            HasSubstr("empty memo")));
-    EXPECT_EQ(written(), archiveOf({"", "abc"}));
-}
+// Unreadable inputs, a named pipe among them: badinput_test.cpp.
 
 TEST_F(PackerTest, MemoLongerThanMemoPadEditsIsPackedWithAWarning)
 {
