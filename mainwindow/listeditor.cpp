@@ -35,7 +35,9 @@ bool ListEditor::eventFilter(QObject *watched, QEvent *event)
         return current.isValid() && ListBox1_CellClick(current.row(), where);
     }
 
-    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // The type comes first: while the list is being destroyed its viewport
+    // must not be asked for.
+    if (event->type() == QEvent::MouseButtonPress && watched == ListBox1->viewport()) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const QModelIndex index = ListBox1->indexAt(mouse->position().toPoint());
         // The list's own right-click handling would clear the other selected
