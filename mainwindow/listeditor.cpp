@@ -28,11 +28,7 @@ bool ListEditor::eventFilter(QObject *watched, QEvent *event)
         // The mouse's contextual click is handled on the press; from the
         // keyboard the menu opens on the current row.
         const auto *request = static_cast<QContextMenuEvent *>(event);
-        if (request->reason() == QContextMenuEvent::Mouse)
-            return true;
-        const QModelIndex current = ListBox1->currentIndex();
-        const QPoint where = ListBox1->viewport()->mapToGlobal(ListBox1->visualRect(current).center());
-        return current.isValid() && ListBox1_CellClick(current.row(), where);
+        return request->reason() == QContextMenuEvent::Mouse || openMenuOnCurrentRow();
     }
 
     // The type comes first: while the list is being destroyed its viewport
@@ -48,8 +44,20 @@ bool ListEditor::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+bool ListEditor::openMenuOnCurrentRow()
+{
+    const QModelIndex current = ListBox1->currentIndex();
+    const QPoint where = ListBox1->viewport()->mapToGlobal(ListBox1->visualRect(current).center());
+    return current.isValid() && ListBox1_CellClick(current.row(), where);
+}
+
 bool ListEditor::ListBox1_KeyDown(const QKeyEvent &event)
 {
+    // The menu key and Shift+F10 are the keyboard's contextual click.
+    if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier)) {
+        openMenuOnCurrentRow();
+        return true;
+    }
     // Alt with an arrow moves the selected rows, as dragging them does.
     if (event.modifiers() == Qt::AltModifier && (event.key() == Qt::Key_Up || event.key() == Qt::Key_Down)) {
         moveSelectedRowsBy(event.key() == Qt::Key_Up ? -1 : 1);

@@ -30,6 +30,7 @@ protected:
 private:
     bool ListBox1_KeyDown(const QKeyEvent &event);
     bool ListBox1_CellClick(int row, const QPoint &globalPosition);
+    bool openMenuOnCurrentRow();
     void ContextualMenu1_Action(const QString &itemText);
     void deleteSelectedItem();
     void moveSelectedRowsBy(int step);

@@ -7,6 +7,7 @@
 // is reported, not failed.
 #include "convertpress.h"
 #include "filelist.h"
+#include "guibenchmain.h"
 #include "listdrop.h"
 #include "sampleseries.h"
 #include "startup.h"
@@ -242,20 +243,5 @@ int run(const Options &options, int &argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    // Headless unless the user asks for a platform, e.g. xcb on a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Each run's line shows as it ends, in order with the failures, even into a pipe.
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    Options options;
-    if (!parse(argc, argv, options))
-        return 2;
-    int status = EXIT_FAILURE;
-    try {
-        status = run(options, argc, argv);
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "FAIL: %s\n", error.what());
-    }
-    startup::shutDown();
-    return status;
+    return guiBenchmarkMain<Options>(argc, argv, parse, run);
 }

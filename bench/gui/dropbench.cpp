@@ -5,6 +5,7 @@
 // long the event loop stalled during the drop. A wrong list is a failure
 // (exit status 1); a missed target is reported, not failed.
 #include "filelist.h"
+#include "guibenchmain.h"
 #include "listdrop.h"
 #include "notetree.h"
 #include "sampleseries.h"
@@ -176,20 +177,5 @@ int run(const Options &options, int &argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    // Headless unless the user asks for a platform, e.g. xcb on a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Each run's line shows as it ends, in order with the failures, even into a pipe.
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    Options options;
-    if (!parse(argc, argv, options))
-        return 2;
-    int status = EXIT_FAILURE;
-    try {
-        status = run(options, argc, argv);
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "FAIL: %s\n", error.what());
-    }
-    startup::shutDown();
-    return status;
+    return guiBenchmarkMain<Options>(argc, argv, parse, run);
 }

@@ -128,6 +128,25 @@ private Q_SLOTS:
         QCOMPARE(shown(), QStringLiteral("ab"));
     }
 
+    void menuKeyAndShiftF10OpenTheMenu_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+
+    void menuKeyAndShiftF10OpenTheMenu()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        listFiles(QStringLiteral("abc"));
+        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, rowCenter(1));
+        guitest::chooseFromNextMenu(QStringLiteral("Delete Item"));
+        QTest::keyClick(m_list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(shown(), QStringLiteral("ac"));
+    }
+
     void sortListOrdersByNameAndKeepsEachRowsPath()
     {
         QStringList paths;
