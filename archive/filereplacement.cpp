@@ -34,10 +34,14 @@ std::FILE *createTemporaryBeside(const fs::path &target, fs::path &created, std:
     std::random_device seed;
     std::mt19937 random(seed());
     std::uniform_int_distribution<unsigned> suffix(0, 0xFFFFFF);
+    // Appended piece by piece: "." + name trips GCC 12's -Wrestrict (bug 105329).
+    std::string hiddenName(1, '.');
+    hiddenName += target.filename().string();
+    hiddenName += '.';
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char tag[8];
-        std::snprintf(tag, sizeof tag, "%06x", suffix(random));
-        created = target.parent_path() / ("." + target.filename().string() + "." + tag + ".tmp");
+        char tag[16];
+        std::snprintf(tag, sizeof tag, "%06x.tmp", suffix(random));
+        created = target.parent_path() / (hiddenName + tag);
         errno = 0;
         if (std::FILE *file = std::fopen(created.c_str(), "wbx"))
             return file;

@@ -97,6 +97,12 @@ private Q_SLOTS:
         winMain::release();
     }
 
+    void applicationHandlersAreRegisteredInOrder()
+    {
+        QCOMPARE(App::instance().commandHandlers().names().mid(0, 2),
+                 QStringList({"appleAboutPostling", "HelpHelp"}));
+    }
+
     void versionStringForEveryStage_data()
     {
         QTest::addColumn<int>("stage");
