@@ -5,13 +5,13 @@
 #include "dialogs.h"
 #include "eventloopyield.h"
 #include "filelist.h"
+#include "filelistfiller.h"
 #include "filenametext.h"
 #include "filetypes.h"
 #include "listeditor.h"
 #include "menubar1.h"
 
 #include "conversionrun.h"
-#include "fileentrywalk.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,7 +22,6 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QShortcut>
 
 QPointer<winMain> winMain::s_instance;
@@ -68,7 +67,7 @@ winMain::winMain()
 
 winMain::~winMain()
 {
-    m_stopWork.request_stop();
+    m_filler->stop();
     // The menu bar is shared and outlives the window.
     if (QWidget *bar = menuWidget())
         bar->setParent(nullptr);
@@ -86,6 +85,7 @@ void winMain::Layout()
     ListBox1 = new FileList(content);
     layout->addWidget(ListBox1, QRect(-1, -1, 282, 168), kAllEdges);
     ListBox1_Open();
+    m_filler = std::make_unique<FileListFiller>(ListBox1);
     connect(ListBox1, &FileList::itemSelectionChanged, this, &winMain::ListBox1_Change);
     connect(ListBox1, &FileList::filesDropped, this, &winMain::dropObject);
     m_listEditor = new ListEditor(ListBox1, this);
@@ -166,7 +166,7 @@ bool winMain::_filecloseWindow_Action()
 
 void winMain::closeEvent(QCloseEvent *event)
 {
-    m_stopWork.request_stop();
+    m_filler->stop();
     m_stopRun.request_stop();
     event->accept();
     QCoreApplication::exit(0);
@@ -205,32 +205,7 @@ void winMain::ListBox1_Change()
 
 void winMain::ReadFolderItem(const QString &path)
 {
-    m_itemsToWalk.append(path);
-    if (!m_walking)
-        walkQueuedItems();
-}
-
-void winMain::walkQueuedItems()
-{
-    QScopedValueRollback walking(m_walking, true);
-    // Found rows join the list in batches, never one by one. Each batch makes
-    // the list lay out all its rows again, so a batch waits until it is half
-    // as long as the list: a long walk then costs a few layouts, not one per
-    // yield.
-    std::vector<notepack::FileRow> found;
-    const QPointer<FileList> list = ListBox1;
-    const auto showFound = [&found, list](bool last) {
-        if (!list || (!last && found.size() * 2 < static_cast<std::size_t>(list->rowCount())))
-            return;
-        list->appendRows(found);
-        found.clear();
-    };
-    EventLoopYield yield([&showFound] { showFound(false); });
-    notepack::FileEntryWalk walk([&found](notepack::FileRow &&row) { found.push_back(std::move(row)); },
-                                 [&yield] { yield.pass(); }, m_stopWork.get_token());
-    while (!m_itemsToWalk.isEmpty() && !m_stopWork.stop_requested())
-        walk.addEntry(fileNameBytes(m_itemsToWalk.takeFirst()));
-    showFound(true);
+    m_filler->add(path);
 }
 
 std::optional<QString> winMain::ShowFolderDialog()

@@ -14,10 +14,12 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <stop_token>
 
 class FileList;
+class FileListFiller;
 class ListEditor;
 class QLabel;
 class QMimeData;
@@ -67,7 +69,6 @@ private:
     void showProgress(int memoNumber);
     void dropObject(const QList<QUrl> &urls);
     bool acceptsDrop(const QMimeData *data) const;
-    void walkQueuedItems();
 
     FileList *ListBox1 = nullptr;
     QPushButton *cmdSend = nullptr;
@@ -84,9 +85,7 @@ private:
 
     CommandHandlers m_handlers;
     QStringList m_dropTypes;
-    QStringList m_itemsToWalk;
-    bool m_walking = false;
-    std::stop_source m_stopWork;
+    std::unique_ptr<FileListFiller> m_filler;
     std::stop_source m_stopRun;
     int m_runNumber = 0;
 
