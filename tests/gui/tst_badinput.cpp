@@ -2,7 +2,7 @@
 // Bad input dropped on the window and converted: every run ends, every file
 // that can be read is packed, and what fails is told in a message that names
 // the file and the reason. Files without permission: tst_badinput_unprivileged.
-#include "convertharness.h"
+#include "mainwindowharness.h"
 #include "filenametext.h"
 #include "guitest.h"
 
@@ -69,7 +69,7 @@ class TestBadInput : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<guitest::ConvertHarness> m_run;
+    std::unique_ptr<guitest::MainWindowHarness> m_run;
 
     QString file(const QString &name) const { return m_folder->filePath(name); }
     bool drop(const QStringList &names)
@@ -85,7 +85,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
-        m_run = std::make_unique<guitest::ConvertHarness>();
+        m_run = std::make_unique<guitest::MainWindowHarness>();
         QVERIFY(QTest::qWaitForWindowActive(m_run->window));
     }
 
@@ -125,8 +125,8 @@ private Q_SLOTS:
         m_run->convertTo(file("archive.mpa"));
 
         QCOMPARE(m_run->dialogs.messages, QStringList());
-        QCOMPARE(guitest::ConvertHarness::read(file("archive.mpa")),
-                 guitest::ConvertHarness::archiveOf({"alpha", "", "gamma"}));
+        QCOMPARE(guitest::MainWindowHarness::read(file("archive.mpa")),
+                 guitest::MainWindowHarness::archiveOf({"alpha", "", "gamma"}));
         QVERIFY(m_run->idleAfterSuccess());
         QCOMPARE(m_run->list->rowCount(), 3);
     }
@@ -149,8 +149,8 @@ private Q_SLOTS:
 
         m_run->convertTo(file("archive.mpa"));
         QCOMPARE(m_run->dialogs.messages, QStringList());
-        QCOMPARE(guitest::ConvertHarness::read(file("archive.mpa")),
-                 guitest::ConvertHarness::archiveOf({"alpha", "beta", "beta"}));
+        QCOMPARE(guitest::MainWindowHarness::read(file("archive.mpa")),
+                 guitest::MainWindowHarness::archiveOf({"alpha", "beta", "beta"}));
         QVERIFY(m_run->idleAfterSuccess());
     }
 
@@ -165,8 +165,8 @@ private Q_SLOTS:
 
         m_run->convertTo(file("archive.mpa"));
         QCOMPARE(m_run->dialogs.messages, QStringList());
-        QCOMPARE(guitest::ConvertHarness::read(file("archive.mpa")),
-                 guitest::ConvertHarness::archiveOf({"alpha", "gamma"}));
+        QCOMPARE(guitest::MainWindowHarness::read(file("archive.mpa")),
+                 guitest::MainWindowHarness::archiveOf({"alpha", "gamma"}));
         QVERIFY(m_run->idleAfterSuccess());
     }
 
@@ -189,8 +189,8 @@ private Q_SLOTS:
         QVERIFY2(message.contains(huge), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("5,000,000,000 bytes")), qPrintable(message));
         QVERIFY2(read < 64u << 20, qPrintable(QStringLiteral("read %1 bytes").arg(read)));
-        QCOMPARE(guitest::ConvertHarness::read(archive), QByteArray("keep me"));
-        QCOMPARE(guitest::ConvertHarness::entries(m_folder->path()),
+        QCOMPARE(guitest::MainWindowHarness::read(archive), QByteArray("keep me"));
+        QCOMPARE(guitest::MainWindowHarness::entries(m_folder->path()),
                  QStringList({"archive.mpa", "notes"}));
         QVERIFY(m_run->idleWithoutSuccess());
     }
@@ -223,8 +223,8 @@ private Q_SLOTS:
 
         m_run->convertTo(file("archive.mpa"));
         QCOMPARE(m_run->dialogs.messages, QStringList());
-        QCOMPARE(guitest::ConvertHarness::read(file("archive.mpa")),
-                 guitest::ConvertHarness::archiveOf({"caf\xE9"}));
+        QCOMPARE(guitest::MainWindowHarness::read(file("archive.mpa")),
+                 guitest::MainWindowHarness::archiveOf({"caf\xE9"}));
         QVERIFY(m_run->idleAfterSuccess());
     }
 
@@ -238,9 +238,9 @@ private Q_SLOTS:
         m_run->convertTo(a);
 
         QCOMPARE(m_run->dialogs.messages, QStringList());
-        QCOMPARE(guitest::ConvertHarness::read(a),
-                 guitest::ConvertHarness::archiveOf({"alpha", "beta"}));
-        QCOMPARE(guitest::ConvertHarness::entries(file("notes")), QStringList({"a.txt", "b.txt"}));
+        QCOMPARE(guitest::MainWindowHarness::read(a),
+                 guitest::MainWindowHarness::archiveOf({"alpha", "beta"}));
+        QCOMPARE(guitest::MainWindowHarness::entries(file("notes")), QStringList({"a.txt", "b.txt"}));
         QVERIFY(m_run->idleAfterSuccess());
     }
 
@@ -269,16 +269,16 @@ private Q_SLOTS:
         const QString message = m_run->dialogs.messages.constFirst();
         QVERIFY2(message.contains(archive), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("File too large")), qPrintable(message));
-        QCOMPARE(guitest::ConvertHarness::read(archive), QByteArray("keep me"));
-        QCOMPARE(guitest::ConvertHarness::entries(m_folder->path()),
+        QCOMPARE(guitest::MainWindowHarness::read(archive), QByteArray("keep me"));
+        QCOMPARE(guitest::MainWindowHarness::entries(m_folder->path()),
                  QStringList({"archive.mpa", "notes"}));
         QVERIFY(m_run->idleWithoutSuccess());
 
         // With room again, the next press writes it.
         m_run->convertTo(archive);
         QCOMPARE(m_run->dialogs.messages.size(), 1);
-        QCOMPARE(guitest::ConvertHarness::read(archive),
-                 guitest::ConvertHarness::archiveOf({std::string(5000, 'x')}));
+        QCOMPARE(guitest::MainWindowHarness::read(archive),
+                 guitest::MainWindowHarness::archiveOf({std::string(5000, 'x')}));
         QVERIFY(m_run->idleAfterSuccess());
     }
 };

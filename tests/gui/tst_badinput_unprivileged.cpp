@@ -3,7 +3,7 @@
 // converted. Root reads and writes whatever the permissions say, so when the
 // build is configured as root CTest runs this test as nobody (see
 // CMakeLists.txt); its folders are made by that user, under /tmp.
-#include "convertharness.h"
+#include "mainwindowharness.h"
 #include "guitest.h"
 
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@ class TestBadInputUnprivileged : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<guitest::ConvertHarness> m_run;
+    std::unique_ptr<guitest::MainWindowHarness> m_run;
 
     QString file(const QString &name) const { return m_folder->filePath(name); }
 
@@ -30,7 +30,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
-        m_run = std::make_unique<guitest::ConvertHarness>();
+        m_run = std::make_unique<guitest::MainWindowHarness>();
         QVERIFY(QTest::qWaitForWindowActive(m_run->window));
     }
 
@@ -38,7 +38,7 @@ private Q_SLOTS:
     {
         m_run.reset();
         // Lets the folder be removed whatever a test left locked.
-        for (const QString &name : guitest::ConvertHarness::entries(m_folder->path()))
+        for (const QString &name : guitest::MainWindowHarness::entries(m_folder->path()))
             QFile::setPermissions(file(name),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_folder.reset();
@@ -70,8 +70,8 @@ private Q_SLOTS:
         m_run->convertTo(file("archive.mpa"));
 
         QCOMPARE(m_run->dialogs.messages, QStringList());
-        QCOMPARE(guitest::ConvertHarness::read(file("archive.mpa")),
-                 guitest::ConvertHarness::archiveOf({"alpha", "", "gamma"}));
+        QCOMPARE(guitest::MainWindowHarness::read(file("archive.mpa")),
+                 guitest::MainWindowHarness::archiveOf({"alpha", "", "gamma"}));
         QVERIFY(m_run->idleAfterSuccess());
     }
 
@@ -89,8 +89,8 @@ private Q_SLOTS:
         const QString message = m_run->dialogs.messages.constFirst();
         QVERIFY2(message.contains(archive), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("Permission denied")), qPrintable(message));
-        QCOMPARE(guitest::ConvertHarness::read(archive), QByteArray("keep me"));
-        QCOMPARE(guitest::ConvertHarness::entries(file("locked")), QStringList({"archive.mpa"}));
+        QCOMPARE(guitest::MainWindowHarness::read(archive), QByteArray("keep me"));
+        QCOMPARE(guitest::MainWindowHarness::entries(file("locked")), QStringList({"archive.mpa"}));
         QVERIFY(m_run->idleWithoutSuccess());
     }
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "mainwindowharness.h"
 #include "filelist.h"
 #include "guitest.h"
 #include "menubar1.h"
@@ -63,34 +64,24 @@ class TestConvert : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<guitest::MainWindowHarness> m_run;
     winMain *m_window = nullptr;
     FileList *m_list = nullptr;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
 
-    QPushButton *button() const { return m_window->findChild<QPushButton *>(QStringLiteral("cmdSend")); }
-    QLabel *status() const { return m_window->findChild<QLabel *>(QStringLiteral("LabStatus")); }
-    QProgressBar *bar() const { return m_window->findChild<QProgressBar *>(QStringLiteral("ProgressBar1")); }
+    QPushButton *button() const { return m_run->button(); }
+    QLabel *status() const { return m_run->status(); }
+    QProgressBar *bar() const { return m_run->bar(); }
     QString file(const QString &name) const { return m_folder->filePath(name); }
     QPoint rowCenter(int row) const { return m_list->visualItemRect(m_list->topLevelItem(row)).center(); }
 
     void pressConvert() { QTest::mouseClick(button(), Qt::LeftButton); }
-    QByteArray read(const QString &path) const
-    {
-        QFile in(path);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
-    QStringList folderEntries() const
-    {
-        return QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    }
+    static QByteArray read(const QString &path) { return guitest::MainWindowHarness::read(path); }
     static QByteArray archiveOf(const std::vector<std::string> &memos)
     {
-        std::string archive = notepack::MakeArchiveHeader(static_cast<std::int32_t>(memos.size()), "test");
-        for (const std::string &memo : memos)
-            notepack::appendMemoRecord(archive, memo);
-        return QByteArray::fromStdString(archive);
+        return guitest::MainWindowHarness::archiveOf(memos);
     }
+    QStringList folderEntries() const { return guitest::MainWindowHarness::entries(m_folder->path()); }
     void listSameFile(const QString &path, int times)
     {
         std::vector<notepack::FileRow> rows(static_cast<std::size_t>(times),
@@ -110,17 +101,13 @@ private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = &winMain::instance();
-        m_list = m_window->findChild<FileList *>(QStringLiteral("ListBox1"));
+        m_run = std::make_unique<guitest::MainWindowHarness>();
+        m_window = m_run->window;
+        m_list = m_run->list;
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
-    void cleanup()
-    {
-        winMain::release();
-        m_dialogs.reset();
-    }
+    void cleanup() { m_run.reset(); }
 
     void theRoadOfOneConversion()
     {
@@ -143,8 +130,8 @@ private Q_SLOTS:
         PaintRecorder recorder(status(), button(), bar(), m_list);
         const QString archive = file("out/archive.mpa");
         QDir().mkpath(file("out"));
-        m_dialogs->answerNextFileDialog(archive);
-        m_dialogs->whileNextFileDialogIsUp([this] {
+        m_run->dialogs.answerNextFileDialog(archive);
+        m_run->dialogs.whileNextFileDialogIsUp([this] {
             QCOMPARE(button()->text(), QStringLiteral("Cancel"));
             QCOMPARE(status()->text(), QStringLiteral("Merging..."));
             QCOMPARE(bar()->maximum(), 3);
@@ -179,13 +166,13 @@ private Q_SLOTS:
     {
         listSameFile(guitest::writeFile(file("a.txt")), 1);
         const QString archive = file("archive.mpa");
-        m_dialogs->answerNextFileDialog(archive);
+        m_run->dialogs.answerNextFileDialog(archive);
         pressConvert();
-        m_dialogs->answerNextFileDialog(std::nullopt);
+        m_run->dialogs.answerNextFileDialog(std::nullopt);
         pressConvert();
         pressConvert();
 
-        QCOMPARE(m_dialogs->fileRequests.size(), 3);
+        QCOMPARE(m_run->dialogs.fileRequests.size(), 3);
         FileDialogRequest expected;
         expected.mode = FileDialogRequest::Mode::Save;
         expected.prompt = QStringLiteral("Enter a filename");
@@ -194,18 +181,18 @@ private Q_SLOTS:
         expected.filterExtension = QStringLiteral(".mpa");
         expected.suggestedName = QStringLiteral("archive.mpa");
         expected.actionButton = QStringLiteral("Select");
-        QCOMPARE(m_dialogs->fileRequests[0], expected);
+        QCOMPARE(m_run->dialogs.fileRequests[0], expected);
         // After a run, the archive written last; after a cancelled dialog, nothing.
         expected.initialPath = archive;
-        QCOMPARE(m_dialogs->fileRequests[1], expected);
+        QCOMPARE(m_run->dialogs.fileRequests[1], expected);
         expected.initialPath.clear();
-        QCOMPARE(m_dialogs->fileRequests[2], expected);
+        QCOMPARE(m_run->dialogs.fileRequests[2], expected);
     }
 
     void cancelledDialogWritesNothing()
     {
         listSameFile(guitest::writeFile(file("a.txt")), 2);
-        m_dialogs->answerNextFileDialog(std::nullopt);
+        m_run->dialogs.answerNextFileDialog(std::nullopt);
         pressConvert();
         checkIdleAfterRun(QStringLiteral("done"));
         QCOMPARE(folderEntries(), QStringList({"a.txt"}));
@@ -214,8 +201,8 @@ private Q_SLOTS:
     void emptyListGivesTheHeaderOnlyArchive()
     {
         const QString archive = file("empty.mpa");
-        m_dialogs->answerNextFileDialog(archive);
-        m_dialogs->whileNextFileDialogIsUp([this] { QCOMPARE(bar()->maximum(), 0); });
+        m_run->dialogs.answerNextFileDialog(archive);
+        m_run->dialogs.whileNextFileDialogIsUp([this] { QCOMPARE(bar()->maximum(), 0); });
         pressConvert();
         QCOMPARE(read(archive), archiveOf({}));
         QCOMPARE(read(archive).size(), 88);
@@ -229,7 +216,7 @@ private Q_SLOTS:
         QVERIFY(guitest::dropUrls(m_list->viewport(), guitest::fileUrls({a, gone})));
         QVERIFY(QFile::remove(gone));
         PaintRecorder recorder(status(), button(), bar(), m_list);
-        m_dialogs->answerNextFileDialog(file("archive.mpa"));
+        m_run->dialogs.answerNextFileDialog(file("archive.mpa"));
         pressConvert();
         QCOMPARE(read(file("archive.mpa")), archiveOf({"alpha", ""}));
         // The status kept the name of the file read before the missing one.
@@ -248,8 +235,8 @@ private Q_SLOTS:
         const QString archive = guitest::writeFile(file("archive.mpa"), "keep me");
         listSameFile(guitest::writeFile(file("a.txt"), QByteArray(1000, 'a')), 30000);
         bool pressedDuringRun = false;
-        m_dialogs->answerNextFileDialog(archive);
-        m_dialogs->whileNextFileDialogIsUp([this, &pressedDuringRun] {
+        m_run->dialogs.answerNextFileDialog(archive);
+        m_run->dialogs.whileNextFileDialogIsUp([this, &pressedDuringRun] {
             // Runs at the run's first yield.
             QTimer::singleShot(0, this, [this, &pressedDuringRun] {
                 pressedDuringRun = button()->text() == QLatin1String("Cancel") && bar()->value() > 0;
@@ -263,7 +250,7 @@ private Q_SLOTS:
         QCOMPARE(folderEntries(), QStringList({"a.txt", "archive.mpa"}));
 
         // A new run works at once.
-        m_dialogs->answerNextFileDialog(archive);
+        m_run->dialogs.answerNextFileDialog(archive);
         pressConvert();
         QCOMPARE(read(archive).size(), 88 + 30000 * (51 + 1000));
         checkIdleAfterRun(QStringLiteral("done"));
@@ -288,12 +275,12 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         guitest::writeFile(file("archive.mpa"), "keep me");
         listSameFile(guitest::writeFile(file(input), QByteArray(input == QLatin1String("big.txt") ? 70000 : 5, 'x')), 2);
-        m_dialogs->answerNextFileDialog(file(destination));
+        m_run->dialogs.answerNextFileDialog(file(destination));
         pressConvert();
 
-        QCOMPARE(m_dialogs->messages.size(), 1);
-        QVERIFY2(m_dialogs->messages[0].contains(named), qPrintable(m_dialogs->messages[0]));
-        QVERIFY2(m_dialogs->messages[0].contains(reason), qPrintable(m_dialogs->messages[0]));
+        QCOMPARE(m_run->dialogs.messages.size(), 1);
+        QVERIFY2(m_run->dialogs.messages[0].contains(named), qPrintable(m_run->dialogs.messages[0]));
+        QVERIFY2(m_run->dialogs.messages[0].contains(reason), qPrintable(m_run->dialogs.messages[0]));
         QCOMPARE(button()->text(), QStringLiteral("Convert"));
         QVERIFY(status()->text() != QLatin1String("done"));
         QVERIFY(m_list->isEnabled());
@@ -306,8 +293,8 @@ private Q_SLOTS:
     void closingDuringARunQuitsAndLeavesNoFile()
     {
         listSameFile(guitest::writeFile(file("a.txt"), QByteArray(1000, 'a')), 30000);
-        m_dialogs->answerNextFileDialog(file("archive.mpa"));
-        m_dialogs->whileNextFileDialogIsUp([this] { QTimer::singleShot(0, m_window, &QWidget::close); });
+        m_run->dialogs.answerNextFileDialog(file("archive.mpa"));
+        m_run->dialogs.whileNextFileDialogIsUp([this] { QTimer::singleShot(0, m_window, &QWidget::close); });
         QTimer::singleShot(0, this, [this] { pressConvert(); });
         QTimer failsafe;
         failsafe.setSingleShot(true);
@@ -319,9 +306,9 @@ private Q_SLOTS:
 
     void returnKeyStartsTheRun()
     {
-        m_dialogs->answerNextFileDialog(std::nullopt);
+        m_run->dialogs.answerNextFileDialog(std::nullopt);
         QTest::keyClick(m_window, Qt::Key_Return);
-        QTRY_COMPARE(m_dialogs->fileRequests.size(), 1);
+        QTRY_COMPARE(m_run->dialogs.fileRequests.size(), 1);
     }
 };
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "filelist.h"
 #include "guitest.h"
-#include "scripteddialogs.h"
-#include "winmain.h"
+#include "mainwindowharness.h"
 
 #include <QTemporaryDir>
 
@@ -10,10 +9,10 @@ class TestListMenu : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<guitest::MainWindowHarness> m_run;
     winMain *m_window = nullptr;
     FileList *m_list = nullptr;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
 
     // Lists files named by the letters, in that order.
     void listFiles(const QString &names)
@@ -57,17 +56,13 @@ private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = &winMain::instance();
-        m_list = m_window->findChild<FileList *>(QStringLiteral("ListBox1"));
+        m_run = std::make_unique<guitest::MainWindowHarness>();
+        m_window = m_run->window;
+        m_list = m_run->list;
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
-    void cleanup()
-    {
-        winMain::release();
-        m_dialogs.reset();
-    }
+    void cleanup() { m_run.reset(); }
 
     void menuHoldsThreeCommandsBetweenSeparators()
     {
@@ -219,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(shown(), left);
         QCOMPARE(selectedRows(), selectedAfter < 0 ? QList<int>{} : QList<int>{selectedAfter});
         QCOMPARE(m_list->heading(), heading);
-        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_run->dialogs.messages.isEmpty());
     }
 
     void repeatedBackspaceDeletesRowAfterRow()
@@ -240,7 +235,7 @@ private Q_SLOTS:
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
         QApplication::sendEvent(m_list, &press);
         QVERIFY(press.isAccepted());
-        QCOMPARE(m_dialogs->messages, QStringList({"Please select item first"}));
+        QCOMPARE(m_run->dialogs.messages, QStringList({"Please select item first"}));
         QCOMPARE(shown(), QStringLiteral("abc"));
     }
 

@@ -2,7 +2,7 @@
 #include "filelist.h"
 #include "guitest.h"
 #include "menubar1.h"
-#include "scripteddialogs.h"
+#include "mainwindowharness.h"
 #include "winmain.h"
 
 #include <QDir>
@@ -17,19 +17,14 @@ class TestWinMain : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<guitest::MainWindowHarness> m_run;
     winMain *m_window = nullptr;
     FileList *m_list = nullptr;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
 
     QString write(const QString &relative, const QByteArray &bytes = "text")
     {
-        const QString path = m_folder->filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write fixture %s", qPrintable(path));
-        return path;
+        return guitest::writeFile(m_folder->filePath(relative), bytes);
     }
     QString folder(const QString &relative)
     {
@@ -49,33 +44,26 @@ private:
             cells.append(m_list->cell(row, column));
         return cells;
     }
-    QStringList paths() const
-    {
-        QStringList joined;
-        for (int row = 0; row < m_list->rowCount(); ++row)
-            joined.append(m_list->path(row));
-        return joined;
-    }
-    QPushButton *button() const { return m_window->findChild<QPushButton *>(QStringLiteral("cmdSend")); }
-    QLabel *status() const { return m_window->findChild<QLabel *>(QStringLiteral("LabStatus")); }
-    QProgressBar *progress() const { return m_window->findChild<QProgressBar *>(QStringLiteral("ProgressBar1")); }
+    QStringList paths() const { return m_run->paths(); }
+    QPushButton *button() const { return m_run->button(); }
+    QLabel *status() const { return m_run->status(); }
+    QProgressBar *progress() const { return m_run->bar(); }
     QPoint rowCenter(int row) const { return m_list->visualItemRect(m_list->topLevelItem(row)).center(); }
 
 private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = &winMain::instance();
-        m_list = m_window->findChild<FileList *>(QStringLiteral("ListBox1"));
+        m_run = std::make_unique<guitest::MainWindowHarness>();
+        m_window = m_run->window;
+        m_list = m_run->list;
         QVERIFY(m_list);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
     void cleanup()
     {
-        winMain::release();
-        m_dialogs.reset();
+        m_run.reset();
         m_folder.reset();
     }
 
@@ -191,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(guitest::dropUrls(m_list->viewport(),
                                   guitest::fileUrls({m_folder->filePath("missing.txt"), m_folder->filePath("dir"), a})));
         QCOMPARE(column(0), QStringList({"b.txt", "a.txt"}));
-        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_run->dialogs.messages.isEmpty());
     }
 
     void evenRowsAreStriped()
@@ -247,11 +235,11 @@ private Q_SLOTS:
     void addFileDialogAddsTheChosenFile()
     {
         const QString chosen = write(QStringLiteral("picked/notes.txt"));
-        m_dialogs->answerNextFileDialog(chosen);
+        m_run->dialogs.answerNextFileDialog(chosen);
         MenuBar1::instance().item(QStringLiteral("FileNewAttachment"))->trigger();
 
-        QCOMPARE(m_dialogs->fileRequests.size(), 1);
-        const FileDialogRequest &request = m_dialogs->fileRequests.constFirst();
+        QCOMPARE(m_run->dialogs.fileRequests.size(), 1);
+        const FileDialogRequest &request = m_run->dialogs.fileRequests.constFirst();
         QCOMPARE(request.mode, FileDialogRequest::Mode::Open);
         QCOMPARE(request.title, QStringLiteral("Select File"));
         QCOMPARE(request.prompt, QStringLiteral("Select a File to attach"));
@@ -266,9 +254,9 @@ private Q_SLOTS:
 
     void cancelledAddFileDialogChangesNothing()
     {
-        m_dialogs->answerNextFileDialog(std::nullopt);
+        m_run->dialogs.answerNextFileDialog(std::nullopt);
         MenuBar1::instance().item(QStringLiteral("FileNewAttachment"))->trigger();
-        QCOMPARE(m_dialogs->fileRequests.size(), 1);
+        QCOMPARE(m_run->dialogs.fileRequests.size(), 1);
         QCOMPARE(m_list->rowCount(), 0);
         QCOMPARE(m_list->heading(), QStringLiteral("0 files"));
     }

@@ -19,18 +19,19 @@
 
 namespace guitest {
 
-// The main window with its dialogs answered by a script, for tests that run
-// conversions through it. The window is released with the harness.
-class ConvertHarness {
+// The main window with its dialogs answered by a script, and what tests of
+// its list and its conversions look at. The window is released with the
+// harness.
+class MainWindowHarness {
 public:
-    ConvertHarness()
+    MainWindowHarness()
         : window(&winMain::instance())
         , list(window->findChild<FileList *>(QStringLiteral("ListBox1")))
     {
     }
-    ~ConvertHarness() { winMain::release(); }
-    ConvertHarness(const ConvertHarness &) = delete;
-    ConvertHarness &operator=(const ConvertHarness &) = delete;
+    ~MainWindowHarness() { winMain::release(); }
+    MainWindowHarness(const MainWindowHarness &) = delete;
+    MainWindowHarness &operator=(const MainWindowHarness &) = delete;
 
     QPushButton *button() const
     {
