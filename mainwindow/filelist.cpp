@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDragEnterEvent>
-#include <QFile>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPainter>
@@ -16,11 +15,6 @@
 namespace {
 
 constexpr int kColumnCount = 3;
-
-QString decoded(const std::string &name)
-{
-    return fileNameText(name);
-}
 
 } // namespace
 
@@ -80,11 +74,11 @@ void FileList::appendRows(const std::vector<notepack::FileRow> &rows)
     QString folder;
     for (const notepack::FileRow &row : rows) {
         if (!lastFolder || *lastFolder != row.column2) {
-            folder = decoded(row.column2);
+            folder = fileNameText(row.column2);
             lastFolder = &row.column2;
         }
-        const QString name = decoded(row.name);
-        const QString column1 = row.column1 == row.name ? name : decoded(row.column1);
+        const QString name = fileNameText(row.name);
+        const QString column1 = row.column1 == row.name ? name : fileNameText(row.column1);
         auto *item = new QTreeWidgetItem({name, column1, folder});
         // Rows are dropped between rows, never onto one.
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
